@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quizra {
+
+// Bytes that open a double-byte character in code page 932.
+constexpr bool isCp932LeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+// Bytes that may close a double-byte character in code page 932.
+constexpr bool isCp932TrailByte(unsigned char b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+// Decodes code page 932 bytes to UTF-8. An invalid or incomplete sequence becomes U+FFFD and
+// decoding resumes at the next byte; decoding never fails.
+std::string decodeCp932(std::string_view bytes);
+
+// Byte offsets at which decodeCp932 had to put U+FFFD, in increasing order.
+std::vector<std::size_t> invalidCp932Offsets(std::string_view bytes);
+
+} // namespace quizra

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quizra {
+
+// The directory of the running executable, without a trailing separator (except "/").
+// Tests and tools point it elsewhere with setProgramDirectory.
+const std::string &programDirectory();
+void setProgramDirectory(std::string directory);
+
+// directory + separator + name, with no second separator when directory already ends in one.
+std::string joinPath(std::string_view directory, std::string_view name);
+
+// Finds relativePath below directory. '\' in relativePath separates folders as '/' does. Each
+// component is taken by its exact name first; when no entry has the exact name, a single entry
+// whose name matches ignoring ASCII case is used. Returns the full path found, or the exact
+// path when nothing matches (so the caller's open reports "not found").
+std::string resolvePath(std::string_view directory, std::string_view relativePath);
+
+// Result of reading a whole file.
+struct FileBytes {
+    enum class Status { Ok, NotFound, Error };
+    Status status = Status::Ok;
+    std::string bytes;   // Ok: the contents
+    int errorNumber = 0; // NotFound/Error: errno
+};
+FileBytes readFileBytes(const std::string &path);
+
+} // namespace quizra

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quizra {
+
+// One line of a private-profile file as the reader sees it. Views point into the file bytes.
+struct ProfileLine {
+    enum class Kind { Blank, Comment, Section, Key };
+    Kind kind = Kind::Blank;
+    std::size_t number = 0;     // 1-based line number, counting every CR, LF or CRLF as one end
+    std::size_t offset = 0;     // byte offset of the line's first byte
+    std::string_view text;      // the whole line, without its line end
+    std::string_view name;      // Section: the trimmed section name; Key: the trimmed key name
+    std::string_view value;     // Key: the trimmed value, before quote removal and the 999-byte cut
+    bool hasEquals = false;     // Key: false for a line without '='
+    bool closed = false;        // Section: the name ended at a ']'
+};
+
+// Walks the lines of a private-profile file, lead-byte aware, by the rules in the README.
+class ProfileScanner {
+public:
+    explicit ProfileScanner(std::string_view bytes) : bytes_(bytes) {}
+
+    // Fills line with the next line; false at the end of the file.
+    bool next(ProfileLine &line);
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+    std::size_t lineNumber_ = 0;
+};
+
+// Longest value the reader returns, in bytes.
+inline constexpr std::size_t MaxValueBytes = 999;
+
+// The stored value turned into what the reader returns: one outer pair of matching quotes
+// removed, then cut after MaxValueBytes without splitting a double-byte character.
+std::string_view deliveredValue(std::string_view storedValue);
+
+// The value of key in section, as raw CP932 bytes (at most MaxValueBytes); "" when the section
+// or key is absent or the key has no '='. Names are trimmed of spaces and compared ignoring
+// ASCII case; only the first section of a name is searched, and its first key of a name wins.
+std::string profileValue(std::string_view fileBytes, std::string_view section, std::string_view key);
+
+} // namespace quizra

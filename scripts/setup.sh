@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quizra needs to build, run and test; quiet and quick
+# when everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake g++ make ninja-build pkg-config
+    qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
+    libgtest-dev libbenchmark-dev
+    desktop-file-utils appstream
+)
+if [[ "${1:-}" == "--gui" ]]; then
+    packages+=(xvfb xauth xdotool imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
