@@ -1,0 +1,49 @@
+#pragma once
+
+#include "program.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+#include <functional>
+
+// A window of the program: fixed caption "Quizra", a client area given in twips, a border kind,
+// the application icon, centred on its first display. Its lifetime is run by FormSlot.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Border {
+        FixedSingle, // fixed size, close box only
+        Sizable,     // resizable, minimize and close boxes, no maximize box
+        FixedDialog, // fixed size, minimize and close boxes, no task-bar entry
+    };
+
+    // Run by FormSlot only.
+    void setUnload(std::function<void()> unload) { unload_ = std::move(unload); }
+    void runLoad() { Form_Load(); }
+    void display(bool firstTime);
+    void discard();
+
+protected:
+    Form(int clientWidthTwips, int clientHeightTwips, Border border);
+
+    // The load step: runs once per load, before the window is first drawn.
+    virtual void Form_Load() {}
+    // Closing through the window frame; by default the window is unloaded.
+    virtual void Form_FrameClose() { Unload(); }
+
+    // Unloads this window through its slot.
+    void Unload();
+
+    // Connects a button's click to a handler of this window; errors are reported, never lost.
+    template <class F> void onClick(QAbstractButton *button, void (F::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { Program::Guard([&] { (static_cast<F *>(this)->*handler)(); }); });
+    }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::function<void()> unload_;
+};

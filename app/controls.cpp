@@ -1,0 +1,111 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ClickLabel::ClickLabel(int index, const QString &caption, QWidget *parent)
+    : QLabel(caption, parent), index_(index) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) emit clicked(index_);
+}
+
+void OptionGroup::create(QWidget *container, int count, const QString &caption) {
+    for (int index = 0; index < count; ++index) {
+        auto *button = new QRadioButton(caption, container);
+        group_.addButton(button, index);
+        add(button);
+    }
+}
+
+void OptionGroup::setValue(long index, bool value) {
+    QRadioButton &button = (*this)(index);
+    if (value || !button.isChecked()) {
+        button.setChecked(value);
+        return;
+    }
+    // An exclusive group refuses to clear its checked button; lift the rule for a moment.
+    group_.setExclusive(false);
+    button.setChecked(false);
+    group_.setExclusive(true);
+}
+
+void OptionGroup::clipOverlaps() {
+    for (int index = 0; index < count(); ++index) {
+        QRadioButton &button = (*this)(index);
+        QRegion visible = button.parentWidget()->contentsRect().intersected(button.geometry());
+        for (int later = index + 1; later < count(); ++later)
+            visible -= (*this)(later).geometry();
+        visible.translate(-button.pos());
+        if (visible == QRegion(button.rect()))
+            button.clearMask();
+        else
+            button.setMask(visible);
+    }
+}
+
+ImageControl::ImageControl(QWidget *parent, QRect designRect)
+    : QLabel(parent), designSize_(designRect.size()) {
+    setGeometry(designRect);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ImageControl::setPicture(const QPixmap &picture) {
+    setPixmap(picture);
+    resize(picture.deviceIndependentSize().toSize());
+}
+
+void ImageControl::clearPicture() {
+    setPixmap(QPixmap());
+    resize(designSize_);
+}
+
+LineControl::LineControl(QWidget *parent, int x1, int y1, int x2, int y2) : QWidget(parent) {
+    const QPoint a = twips::point(x1, y1), b = twips::point(x2, y2);
+    const QRect box = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(box);
+    from_ = a - box.topLeft();
+    to_ = b - box.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(from_, to_);
+}
+
+ShapeControl::ShapeControl(QWidget *parent, int left, int top, int width, int height)
+    : QWidget(parent) {
+    twips::place(this, left, top, width, height);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeControl::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+TickTimer::TickTimer(QObject *parent) : QTimer(parent) {
+    setInterval(1000);
+}
+
+void TickTimer::setEnabled(bool enabled) {
+    if (!enabled)
+        stop();
+    else if (!isActive())
+        start();
+}

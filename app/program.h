@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QApplication;
+
+// What every window shares: message boxes, pending events, error reports and the end.
+namespace Program {
+
+// The application title, the caption of every message box.
+inline const QString Title = QStringLiteral("quizra");
+
+// Sets up fonts, translations and the icon; called once the QApplication exists.
+void Initialise(QApplication &app);
+
+// A modal box with the text, one OK button, no icon and the application title.
+void MsgBox(const QString &text);
+
+// Handles the events waiting at this moment (such as drawing), then returns.
+void DoEvents();
+
+// Ends the program at once: every loaded window is discarded and no further handler runs.
+void End();
+
+// The error's number immediately followed by its description, as the review reports it.
+QString ErrorText(std::exception_ptr error);
+
+// Runs an event handler. An error that nothing inside trapped is shown to the candidate and
+// ends the program; no exception ever reaches Qt's event dispatch.
+void Guard(const std::function<void()> &handler);
+
+// Seams for tests: replace the message box or the end of the program. An empty function
+// restores the real one.
+void setMsgBoxHandler(std::function<void(const QString &)> handler);
+void setEndHandler(std::function<void()> handler);
+
+} // namespace Program

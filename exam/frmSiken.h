@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/Form.h"
+#include "app/controls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <cstdint>
+
+// The exam window: one question at a time, its choices, the clock, reveal and finish.
+class frmSiken : public Form {
+    Q_OBJECT
+
+public:
+    frmSiken();
+
+    QGroupBox *Frame2;
+    QPlainTextEdit *txtQ;
+    OptionGroup Option1;
+    ImageControl *Image1;
+    QGroupBox *Frame1;
+    QLabel *lblTime;
+    QGroupBox *Frame3;
+    QLabel *lblCorAns;
+    CommandButton *cmdCorAns;
+    CommandButton *cmdBefore;
+    CommandButton *cmdNext;
+    CommandButton *cmdSyuuryou;
+    TickTimer *Timer1;
+
+    // Index of the question on screen; writing it shows nothing.
+    std::int16_t iNumber = 0;
+
+    // Shows question iNum; the navigation buttons follow iNumber.
+    void SetMondai(std::int16_t iNum);
+    // Stores the choice on screen for iNumber, then shows the stored choice of iNum.
+    void SetAns(std::int16_t iNum);
+
+    void cmdNext_Click();
+    void cmdBefore_Click();
+    void cmdCorAns_Click();
+    void cmdSyuuryou_Click();
+    void Timer1_Timer();
+
+protected:
+    void Form_Load() override;
+    void Form_FrameClose() override;
+};
