@@ -10,27 +10,36 @@ namespace quizra {
 struct ProfileLine {
     enum class Kind { Blank, Comment, Section, Key };
     Kind kind = Kind::Blank;
-    std::size_t number = 0;     // 1-based line number, counting every CR, LF or CRLF as one end
-    std::size_t offset = 0;     // byte offset of the line's first byte
-    std::string_view text;      // the whole line, without its line end
-    std::string_view name;      // Section: the trimmed section name; Key: the trimmed key name
-    std::string_view value;     // Key: the trimmed value, before quote removal and the 999-byte cut
-    bool hasEquals = false;     // Key: false for a line without '='
-    bool closed = false;        // Section: the name ended at a ']'
+    std::size_t number = 0; // 1-based line number, counting every CR, LF or CRLF as one end
+    std::size_t offset = 0; // byte offset of the line's first byte
+    std::string_view text;  // the whole line, without its line end (a NUL byte in it ends
+                            // what the reader takes from the line)
+    std::string_view name;  // Section: the trimmed section name; Key: the trimmed key name
+    std::string_view value; // Key: the trimmed value, before quote removal and the 999-byte cut
+    bool hasEquals = false; // Key: false for a line without '='
+    bool closed = false;    // Section: the name ended at a ']'
 };
 
-// Walks the lines of a private-profile file, lead-byte aware, by the rules in the README.
+// Walks the lines of a private-profile file, lead-byte aware, by the rules in
+// docs/question-files.md.
 class ProfileScanner {
 public:
-    explicit ProfileScanner(std::string_view bytes) : bytes_(bytes) {}
+    explicit ProfileScanner(std::string_view bytes);
 
     // Fills line with the next line; false at the end of the file.
     bool next(ProfileLine &line);
 
 private:
+    // The first byte ch at or after from, remembered in found so that each kind of byte is
+    // searched for only once across the whole file.
+    std::size_t nextByte(std::size_t &found, char ch, std::size_t from) const;
+
     std::string_view bytes_;
     std::size_t pos_ = 0;
     std::size_t lineNumber_ = 0;
+    std::size_t nextLf_ = 0; // positions of the next LF, CR and NUL not before pos_
+    std::size_t nextCr_ = 0;
+    std::size_t nextNul_ = 0;
 };
 
 // Longest value the reader returns, in bytes.
@@ -43,6 +52,7 @@ std::string_view deliveredValue(std::string_view storedValue);
 // The value of key in section, as raw CP932 bytes (at most MaxValueBytes); "" when the section
 // or key is absent or the key has no '='. Names are trimmed of spaces and compared ignoring
 // ASCII case; only the first section of a name is searched, and its first key of a name wins.
-std::string profileValue(std::string_view fileBytes, std::string_view section, std::string_view key);
+std::string profileValue(std::string_view fileBytes, std::string_view section,
+                         std::string_view key);
 
 } // namespace quizra
