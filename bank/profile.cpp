@@ -2,7 +2,11 @@
 
 #include "cp932.h"
 
-#include <cstring>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quizra {
 namespace {
@@ -68,25 +72,33 @@ bool sameName(std::string_view stored, std::string_view wanted) {
 }
 
 // Fills the parts of line that follow from its content, the line up to its first NUL.
-void classify(ProfileLine &line, std::string_view content) {
-    const std::string_view trimmed = trimBlanks(content);
+void classify(ProfileLine &line, std::string_view content, ProfileScanner::Detail detail) {
     line.name = {};
     line.value = {};
     line.hasEquals = false;
     line.closed = false;
-    if (trimmed.empty()) {
+    std::size_t first = 0;
+    while (first < content.size() && isBlank(content[first]))
+        ++first;
+    if (first == content.size()) {
         line.kind = ProfileLine::Kind::Blank;
-    } else if (trimmed.front() == '[') {
-        line.kind = ProfileLine::Kind::Section;
+        return;
+    }
+    if (content[first] == ';') {
+        line.kind = ProfileLine::Kind::Comment;
+        return;
+    }
+    line.kind = content[first] == '[' ? ProfileLine::Kind::Section : ProfileLine::Kind::Key;
+    if (line.kind == ProfileLine::Kind::Key && detail == ProfileScanner::Detail::KindOnly) return;
+
+    const std::string_view trimmed = trimBlanks(content.substr(first));
+    if (line.kind == ProfileLine::Kind::Section) {
         const std::string_view inside = trimmed.substr(1);
         const std::size_t close = findClosingBracket(inside);
         line.closed = close != std::string_view::npos;
         line.name = trimBlanks(inside.substr(0, close));
-    } else if (trimmed.front() == ';') {
-        line.kind = ProfileLine::Kind::Comment;
     } else {
         // '=' is below 0x40, never the second byte of a double-byte character.
-        line.kind = ProfileLine::Kind::Key;
         const std::size_t equals = trimmed.find('=');
         line.hasEquals = equals != std::string_view::npos;
         line.name = trimBlanks(trimmed.substr(0, equals));
@@ -94,42 +106,81 @@ void classify(ProfileLine &line, std::string_view content) {
     }
 }
 
-std::size_t find(std::string_view bytes, char ch, std::size_t from) {
-    const void *hit = std::memchr(bytes.data() + from, ch, bytes.size() - from);
-    return hit ? static_cast<std::size_t>(static_cast<const char *>(hit) - bytes.data())
-               : bytes.size();
+constexpr std::size_t BlockSize = 64;
+
+bool isLineBreakOrNul(char c) {
+    return c == '\n' || c == '\r' || c == '\0';
+}
+
+// Bit i is set when bytes[start + i] is LF, CR or NUL. None of the three can be the second byte
+// of a double-byte character, so no lead-byte awareness is needed here.
+std::uint64_t lineBreakMask(std::string_view bytes, std::size_t start) {
+    const char *data = bytes.data() + start;
+    std::uint64_t mask = 0;
+    if (bytes.size() - start < BlockSize) {
+        for (std::size_t i = 0; i < bytes.size() - start; ++i)
+            if (isLineBreakOrNul(data[i])) mask |= std::uint64_t{1} << i;
+        return mask;
+    }
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i nul = _mm_setzero_si128();
+    for (std::size_t i = 0; i < BlockSize; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr)),
+                         _mm_cmpeq_epi8(block, nul));
+        mask |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(hits))) << i;
+    }
+#else
+    for (std::size_t i = 0; i < BlockSize; ++i)
+        if (isLineBreakOrNul(data[i])) mask |= std::uint64_t{1} << i;
+#endif
+    return mask;
 }
 
 } // namespace
 
-ProfileScanner::ProfileScanner(std::string_view bytes)
-    : bytes_(bytes), nextLf_(find(bytes, '\n', 0)), nextCr_(find(bytes, '\r', 0)),
-      nextNul_(find(bytes, '\0', 0)) {}
-
-std::size_t ProfileScanner::nextByte(std::size_t &found, char ch, std::size_t from) const {
-    if (found < from) found = find(bytes_, ch, from);
-    return found;
+std::size_t ProfileScanner::findLineBreakOrNul(std::size_t from) {
+    std::size_t start = from - from % BlockSize;
+    if (start == blockStart_) {
+        // Most lines end in the block where they start.
+        if (const std::uint64_t rest = blockMask_ >> (from - start))
+            return from + static_cast<std::size_t>(std::countr_zero(rest));
+    } else if (start < bytes_.size()) {
+        blockStart_ = start;
+        blockMask_ = lineBreakMask(bytes_, start);
+        if (const std::uint64_t rest = blockMask_ >> (from - start))
+            return from + static_cast<std::size_t>(std::countr_zero(rest));
+    }
+    for (start += BlockSize; start < bytes_.size(); start += BlockSize) {
+        blockStart_ = start;
+        blockMask_ = lineBreakMask(bytes_, start);
+        if (blockMask_ != 0) return start + static_cast<std::size_t>(std::countr_zero(blockMask_));
+    }
+    return bytes_.size();
 }
 
-bool ProfileScanner::next(ProfileLine &line) {
-    if (pos_ >= bytes_.size()) return false;
-    // CR and LF are below 0x40, so they end a line even straight after a lead byte.
+bool ProfileScanner::next(ProfileLine &line, Detail detail) {
+    const std::size_t size = bytes_.size();
+    if (pos_ >= size) return false;
+    const char *data = bytes_.data();
     const std::size_t start = pos_;
-    const std::size_t end =
-        std::min(nextByte(nextLf_, '\n', start), nextByte(nextCr_, '\r', start));
-    const std::size_t contentEnd = std::min(end, nextByte(nextNul_, '\0', start));
+    const std::size_t contentEnd = findLineBreakOrNul(start);
+    // A NUL ends what the reader takes from the line, but not the line.
+    std::size_t end = contentEnd;
+    while (end < size && data[end] == '\0')
+        end = findLineBreakOrNul(end + 1);
 
     line.number = ++lineNumber_;
     line.offset = start;
-    line.text = bytes_.substr(start, end - start);
-    classify(line, bytes_.substr(start, contentEnd - start));
+    line.text = std::string_view(data + start, end - start);
+    classify(line, std::string_view(data + start, contentEnd - start), detail);
 
     pos_ = end;
-    if (pos_ < bytes_.size()) {
-        const bool crlf =
-            bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n';
-        pos_ += crlf ? 2 : 1;
-    }
+    if (pos_ < size)
+        pos_ += data[pos_] == '\r' && pos_ + 1 < size && data[pos_ + 1] == '\n' ? 2 : 1;
     return true;
 }
 
@@ -156,7 +207,8 @@ std::string profileValue(std::string_view fileBytes, std::string_view section,
     ProfileScanner scanner(fileBytes);
     ProfileLine line;
     bool inSection = false;
-    while (scanner.next(line)) {
+    while (scanner.next(line, inSection ? ProfileScanner::Detail::Full
+                                        : ProfileScanner::Detail::KindOnly)) {
         if (line.kind == ProfileLine::Kind::Section) {
             if (inSection) break; // only the first section of a name counts
             inSection = sameName(line.name, section);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,22 +25,28 @@ struct ProfileLine {
 // docs/question-files.md.
 class ProfileScanner {
 public:
-    explicit ProfileScanner(std::string_view bytes);
+    explicit ProfileScanner(std::string_view bytes) : bytes_(bytes) {}
+
+    // How much of a key line next() takes apart.
+    enum class Detail {
+        Full,     // name, value and hasEquals
+        KindOnly, // only that it is a key line: for a lookup passing over sections it skips
+    };
 
     // Fills line with the next line; false at the end of the file.
-    bool next(ProfileLine &line);
+    bool next(ProfileLine &line, Detail detail = Detail::Full);
 
 private:
-    // The first byte ch at or after from, remembered in found so that each kind of byte is
-    // searched for only once across the whole file.
-    std::size_t nextByte(std::size_t &found, char ch, std::size_t from) const;
+    // Position of the first LF, CR or NUL at or after from, or the size of the file.
+    std::size_t findLineBreakOrNul(std::size_t from);
 
     std::string_view bytes_;
     std::size_t pos_ = 0;
     std::size_t lineNumber_ = 0;
-    std::size_t nextLf_ = 0; // positions of the next LF, CR and NUL not before pos_
-    std::size_t nextCr_ = 0;
-    std::size_t nextNul_ = 0;
+    // The file is searched 64 bytes at a time: bit i of blockMask_ marks an LF, CR or NUL at
+    // blockStart_ + i, so each line costs a bit scan rather than a search of its own.
+    std::size_t blockStart_ = SIZE_MAX;
+    std::uint64_t blockMask_ = 0;
 };
 
 // Longest value the reader returns, in bytes.
