@@ -35,16 +35,21 @@ Form::Form(int clientWidthTwips, int clientHeightTwips, Border border)
 }
 
 void Form::display(bool firstTime) {
-    if (firstTime) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - rect().center());
-        }
-    }
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (firstTime) centre();
     show();
+    // The frame is known only once the window is shown; centre that, not just the client area.
+    if (firstTime) centre();
     raise();
     activateWindow();
+}
+
+void Form::centre() {
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void Form::discard() {

@@ -45,5 +45,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void centre();
+
     std::function<void()> unload_;
 };

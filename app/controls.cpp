@@ -2,11 +2,54 @@
 
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace {
+
+// What assistive technology sees of a ClickLabel: a button named by its accessible name or
+// caption, with a press action that clicks it.
+class AccessibleClickLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleClickLabel(ClickLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty()) return label()->text();
+        return text;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override {
+        if (name == pressAction())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
+};
+
+QAccessibleInterface *accessibleClickLabel(const QString &className, QObject *object) {
+    if (className == QLatin1String("ClickLabel"))
+        return new AccessibleClickLabel(static_cast<ClickLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ClickLabel::ClickLabel(int index, const QString &caption, QWidget *parent)
-    : QLabel(caption, parent), index_(index) {}
+    : QLabel(caption, parent), index_(index) {
+    // Qt asks its factories by class name; ours is registered once, by the first label.
+    static const bool accessible = (QAccessible::installFactory(accessibleClickLabel), true);
+    (void)accessible;
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -19,6 +62,29 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
     pressed_ = false;
     event->accept();
     if (click) emit clicked(index_);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // A label draws no focus of its own; keyboard users need to see where they are.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void OptionGroup::create(QWidget *container, int count, const QString &caption) {

@@ -26,7 +26,8 @@ private:
     std::vector<Control *> controls_;
 };
 
-// A label that reports a click with the index it holds in its group.
+// A label that reports a click with the index it holds in its group. Keyboard users reach it
+// with Tab and click it with Space or Enter; assistive technology sees a button to press.
 class ClickLabel : public QLabel {
     Q_OBJECT
 
@@ -34,12 +35,17 @@ public:
     ClickLabel(int index, const QString &caption, QWidget *parent);
     int index() const { return index_; }
 
+    // Clicks the label as the mouse does.
+    void click() { emit clicked(index_); }
+
 signals:
     void clicked(int index);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int index_;

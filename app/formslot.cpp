@@ -16,6 +16,10 @@ FormSlotBase::FormSlotBase() {
     allSlots().push_back(this);
 }
 
+FormSlotBase::~FormSlotBase() {
+    std::erase(allSlots(), this);
+}
+
 void FormSlotBase::DiscardAll() {
     for (FormSlotBase *slot : allSlots())
         slot->discard();

@@ -16,7 +16,7 @@ public:
 
 protected:
     FormSlotBase();
-    ~FormSlotBase() = default;
+    ~FormSlotBase();
 
     // Counts a window as loaded or unloaded; the last unload ends the program.
     static void countLoaded();
@@ -28,6 +28,9 @@ private:
 
 template <class F> class FormSlot final : public FormSlotBase {
 public:
+    FormSlot() = default;
+    ~FormSlot() { discard(); }
+
     // Loads the window when needed (controls, then its load step), then displays it in front.
     F &Show() {
         bool fresh = !form_;

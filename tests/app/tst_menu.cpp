@@ -1,0 +1,138 @@
+// The menu: its layout, the start of an exam and the end of the program.
+#include "app/forms.h"
+#include "app/frmMenu.h"
+#include "bank/clock.h"
+#include "bank/modMain.h"
+#include "bank/random.h"
+#include "exam/frmSiken.h"
+#include "support/programseams.h"
+#include "support/questionbank.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QTest>
+
+class MenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Program::Initialise(*qApp); }
+    void cleanup() {
+        quizra::setClock({});
+        quizra::setRandomSource({});
+    }
+
+    void layoutIsAsDesigned() {
+        ProgramSeams seams;
+        frmMenu &menu = Forms::frmMenu().Show();
+        QCOMPARE(menu.size(), QSize(365, 206));
+        QCOMPARE(menu.minimumSize(), menu.maximumSize());
+        QVERIFY(!(menu.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(menu.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(menu.Label1->text(), QStringLiteral("Quizra 模擬試験"));
+        QCOMPARE(menu.Label1->alignment(), Qt::AlignCenter);
+        QCOMPARE(menu.Label1->font().pointSizeF(), 15.75);
+        QVERIFY2(QFontInfo(menu.Label1->font()).family().contains("IPA"),
+                 qPrintable(QFontInfo(menu.Label1->font()).family()));
+        QCOMPARE(menu.cmd1->text(), QStringLiteral("試験開始"));
+        QCOMPARE(menu.cmd1->geometry(), QRect(200, 96, 137, 41));
+        QCOMPARE(menu.cmdEnd->text(), QStringLiteral("終　了"));
+        QCOMPARE(menu.cmdEnd->geometry(), QRect(200, 152, 137, 41));
+        QVERIFY(!menu.Text1->isVisible());
+    }
+
+    void focusStartsOnTheStartButtonAndTabMovesOn() {
+        ProgramSeams seams;
+        frmMenu &menu = Forms::frmMenu().Show();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QCOMPARE(QApplication::focusWidget(), menu.cmd1);
+        QTest::keyClick(menu.windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), menu.cmdEnd);
+    }
+
+    void enterOnTheStartButtonStartsAnExam() {
+        ProgramSeams seams;
+        QuestionBank bank;
+        frmMenu &menu = Forms::frmMenu().Show();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTest::keyClick(menu.windowHandle(), Qt::Key_Return);
+        QVERIFY(Forms::frmSiken().IsLoaded());
+        QVERIFY(!Forms::frmMenu().IsLoaded());
+    }
+
+    void loadingSeedsTheGeneratorFromTheTimeOfDay() {
+        ProgramSeams seams;
+        const auto firstDrawsAt = [](double when) {
+            quizra::setClock([when] { return when; });
+            Forms::frmMenu().Unload();
+            Forms::frmMenu().Show();
+            return std::pair(quizra::Rnd(), quizra::Rnd());
+        };
+        FormSlot<frmSiken> keepAlive;
+        keepAlive.Load();
+        const double morning = 46000.375, sameTimeNextDay = 46001.375, noon = 46000.5;
+        QCOMPARE(firstDrawsAt(morning), firstDrawsAt(sameTimeNextDay));
+        QVERIFY(firstDrawsAt(morning) != firstDrawsAt(noon));
+    }
+
+    void startWithoutQuestionFilesOpensFiftyEmptyQuestions() {
+        ProgramSeams seams;
+        QuestionBank emptyBank;
+        modMain::Mondai(3).bun = "left over";
+        modMain::Kaitou(7) = 2;
+        modMain::Kaitou(50) = 4;
+        quizra::setClock([] { return 46000.25; });
+
+        Forms::frmMenu().Show().cmd1->click();
+
+        QVERIFY(Forms::frmSiken().IsLoaded());
+        QVERIFY(Forms::frmSiken()->isVisible());
+        QVERIFY(!Forms::frmMenu().IsLoaded());
+        QCOMPARE(Forms::frmSiken()->iNumber, 0);
+        QCOMPARE(modMain::StartTime, 46000.25);
+        for (int i = 0; i < modMain::QuestionCount; ++i) {
+            QCOMPARE(modMain::Mondai(i).bun, std::string());
+            QCOMPARE(modMain::Mondai(i).ans, 0);
+            QCOMPARE(modMain::Kaitou(i), 0);
+        }
+        QCOMPARE(modMain::Kaitou(50), 4); // slot 50 is never touched
+        QVERIFY(seams.messages.isEmpty());
+        QCOMPARE(seams.ends, 0);
+    }
+
+    void overflowInTheBankIsReportedAndTheMenuStays() {
+        ProgramSeams seams;
+        QuestionBank bank;
+        bank.write("TOI3.ini", "[COUNT]\nALL=1\n[SEC1]\nbun=問題\nans=40000\n");
+
+        frmMenu &menu = Forms::frmMenu().Show();
+        menu.cmd1->click();
+
+        QCOMPARE(seams.messages.size(), 1);
+        const QString message = seams.messages[0];
+        QVERIFY2(message.startsWith("6") && message.contains("TOI3.ini") &&
+                     message.contains("SEC1") && message.contains("40000"),
+                 qPrintable(message));
+        QVERIFY(!Forms::frmSiken().IsLoaded());
+        QVERIFY(Forms::frmMenu().IsLoaded());
+        QVERIFY(menu.isVisible() && menu.isEnabled());
+        QCOMPARE(seams.ends, 0);
+    }
+
+    void exitButtonEndsTheProgramAtOnce() {
+        ProgramSeams seams;
+        Forms::frmMenu().Show().cmdEnd->click();
+        QCOMPARE(seams.ends, 1);
+        QCOMPARE(FormSlotBase::LoadedCount(), 0);
+    }
+
+    void closingTheMenuByItsFrameEndsTheProgram() {
+        ProgramSeams seams;
+        Forms::frmMenu().Show().close();
+        QCOMPARE(seams.ends, 1);
+        QVERIFY(!Forms::frmMenu().IsLoaded());
+    }
+};
+
+QTEST_MAIN(MenuTest)
+#include "tst_menu.moc"
