@@ -83,7 +83,7 @@ TEST_F(SampleBank, FilesAreCleanCp932WithCrlfAndNoStrayLines) {
                 EXPECT_LE(line.value.size(), quizra::MaxValueBytes);
                 break;
             default:
-                ADD_FAILURE() << "blank or comment line in a generated bank file";
+                ADD_FAILURE() << "blank or comment line in the sample bank";
             }
         }
     }
