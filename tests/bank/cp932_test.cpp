@@ -1,0 +1,44 @@
+#include "cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::literals;
+
+TEST(DecodeCp932, MapsSingleAndDoubleByteCharactersAsWindowsDoes) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"\x5C\x7E", "\\~"},        // no yen sign or overline
+        {"\xA5\xDF", "･ﾟ"},         // half-width katakana
+        {"\x81\x60", "～"},         // wave dash as full-width tilde
+        {"\x81\x7C", "－"},         // minus as full-width hyphen-minus
+        {"\x87\x40\x87\x54", "①Ⅰ"}, // NEC row 13
+        {"\xFA\x40", "ⅰ"},          // IBM extension
+        {"\xF0\x40", "\uE000"},     // user area
+        {"\x1A\x7F", "\x1A\x7F"},   // control bytes stay as they are
+    };
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(quizra::decodeCp932(bytes), text);
+}
+
+TEST(DecodeCp932, ReplacesEachBadByteAndGoesOn) {
+    const std::string_view fffd = "\xEF\xBF\xBD";
+    EXPECT_EQ(quizra::decodeCp932("A\x81"), "A"s.append(fffd));
+    EXPECT_EQ(quizra::decodeCp932("A\x81 B"), "A"s.append(fffd).append(" B"));
+    EXPECT_EQ(quizra::decodeCp932("A\x85\x40"
+                                  "B"),
+              "A"s.append(fffd).append("@B"));
+    EXPECT_EQ(quizra::decodeCp932("\x80\xA0\xFD"),
+              std::string(fffd) + std::string(fffd) + std::string(fffd));
+    EXPECT_EQ(quizra::decodeCp932("\x82\xA0\x80\x82\xA0"), "あ"s.append(fffd).append("あ"));
+}
+
+TEST(InvalidCp932Offsets, PointsAtEachReplacedByte) {
+    EXPECT_EQ(quizra::invalidCp932Offsets("\x82\xA0"
+                                          "A\x85\x40\x80"
+                                          "\x81"),
+              (std::vector<std::size_t>{3, 5, 6}));
+    EXPECT_TRUE(quizra::invalidCp932Offsets("plain \x93\xfa").empty());
+}
+
+} // namespace
