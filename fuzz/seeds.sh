@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the seed corpora of the fuzz targets into DIR (one folder per target) from the reader's
+# test files and the sample bank. Usage: fuzz/seeds.sh DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:?usage: fuzz/seeds.sh DIR}
+mkdir -p "$out"/profile_fuzzer "$out"/numbers_fuzzer "$out"/cp932_fuzzer
+
+files=(tests/bank/profiles/*.ini sample/TOI1.ini sample/TOI2.ini sample/TOI50.ini)
+n=0
+for f in "${files[@]}"; do
+    [[ -f $f ]] || continue
+    n=$((n + 1))
+    # The profile target reads "section NUL key NUL file"; a bare file is looked up as [SEC1] bun.
+    cp "$f" "$out/profile_fuzzer/file$n"
+    for lookup in "COUNT ALL" "SEC1 bun" "SEC2 ans" "sec1 BUN"; do
+        set -- $lookup
+        { printf '%s\0%s\0' "$1" "$2"; cat "$f"; } >"$out/profile_fuzzer/file$n-$1-$2"
+    done
+    cp "$f" "$out/cp932_fuzzer/file$n"
+    # Every value in the file is a seed for the number target.
+    grep -a -o '=.*' "$f" | tr -d '\r' | cut -c2- | head -n 40 | while IFS= read -r v; do
+        printf '%s' "$v" >"$out/numbers_fuzzer/v$n-$(printf '%s' "$v" | cksum | cut -d' ' -f1)"
+    done
+done
+
+i=0
+for v in 0 3 " 3" "3番" 2.5 3.5 -0.5 -2 12.5 32767 32767.5 32768 -32768.5 -32769 1e3 1e400 1e-400 \
+    "&H10" 0x1f .5 "+7e+2" 40000 "１" 1.7976931348623157e308 1.8e308 00000000000000000000001; do
+    i=$((i + 1))
+    printf '%s' "$v" >"$out/numbers_fuzzer/edge$i"
+done
+printf '\x81\x40\x82\xA0\x88\x9F\xED\x40\xFA\x40\x87\x40\xA5\xDF\x80\xA0\xFD\xFE\xFF\x81' \
+    >"$out/cp932_fuzzer/edges"
