@@ -2,6 +2,7 @@
 
 #include "app/Form.h"
 #include "app/controls.h"
+#include "grading.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,8 +19,9 @@ public:
     ControlArray<QLabel> lbl1;        // correct choices
     ControlArray<QLabel> Label23;     // the candidate's choices
     QGroupBox *Frame1;
-    QLineEdit *txt1, *txt2, *txt3, *txt4; // points
-    QLineEdit *txt5, *txt6, *txt7, *txt8; // percentages
+    QLabel *Label1, *Label2, *Label3, *Label10; // section headings
+    QLineEdit *txt1, *txt2, *txt3, *txt4;       // points
+    QLineEdit *txt5, *txt6, *txt7, *txt8;       // percentages
     QLabel *Label20;
     CommandButton *cmdEnd;
 
@@ -31,5 +33,10 @@ protected:
     void Form_FrameClose() override;
 
 private:
+    void createSheet();
+    void createSummary();
+    void connectHandlers();
     void SetSeiseki();
+    void gradeSection(const grading::Section &section, QLineEdit *points, QLineEdit *percent);
+    void describeSheet();
 };
