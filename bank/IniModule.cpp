@@ -4,20 +4,12 @@
 #include "files.h"
 #include "profile.h"
 
-#include <string>
-
 namespace IniModule {
 
 bool GetIniString(std::string_view key, std::string_view section, std::string_view fileName,
                   std::string &value) {
     try {
-        const std::string path = quizra::joinPath(quizra::programDirectory(), fileName);
-        quizra::FileBytes file = quizra::readFileBytes(path);
-        if (file.status == quizra::FileBytes::Status::NotFound) {
-            // Banks come from systems that ignore case in file names.
-            const std::string resolved = quizra::resolvePath(quizra::programDirectory(), fileName);
-            if (resolved != path) file = quizra::readFileBytes(resolved);
-        }
+        const quizra::FileBytes file = quizra::readFileIn(quizra::programDirectory(), fileName);
         switch (file.status) {
         case quizra::FileBytes::Status::NotFound:
             value.clear();

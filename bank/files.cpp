@@ -147,4 +147,15 @@ FileBytes readFileBytes(const std::string &path) {
     return result;
 }
 
+FileBytes readFileIn(std::string_view directory, std::string_view name) {
+    const std::string path = joinPath(directory, name);
+    FileBytes file = readFileBytes(path);
+    if (file.status == FileBytes::Status::NotFound) {
+        // Banks come from systems that ignore case in file names.
+        const std::string resolved = resolvePath(directory, name);
+        if (resolved != path) file = readFileBytes(resolved);
+    }
+    return file;
+}
+
 } // namespace quizra

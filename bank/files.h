@@ -29,4 +29,8 @@ struct FileBytes {
 };
 FileBytes readFileBytes(const std::string &path);
 
+// Reads the file name in directory as the reader looks it up: the exact name first, then, when
+// that is not found, the one name that matches ignoring case (see resolvePath).
+FileBytes readFileIn(std::string_view directory, std::string_view name);
+
 } // namespace quizra

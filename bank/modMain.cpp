@@ -54,7 +54,9 @@ std::int16_t readInteger(std::string_view file, std::string_view section, std::s
 } // namespace
 
 std::int16_t entryNumber(double r, double count) {
-    return quizra::toInteger16(std::floor(r * count + 1.0));
+    // floor(r * count + 1) in exact arithmetic. Adding 1 after the floor matters: with r just
+    // below 1, r * count + 1 can round up to count + 1 in a double (for count 1, 2, 4, ...).
+    return quizra::toInteger16(std::floor(r * count) + 1.0);
 }
 
 std::string entrySection(std::int16_t k) {

@@ -47,8 +47,8 @@ void MakeMondai();
 // Sets Kaitou slots 0..49 to 0.
 void ClearAns();
 
-// The entry drawn with random value r from a file holding count entries: floor(r * count + 1)
-// as a 16-bit integer (overflow error outside its range).
+// The entry drawn with random value r from a file holding count entries: floor(r * count) + 1
+// as a 16-bit integer (overflow error outside its range); never more than a whole count.
 std::int16_t entryNumber(double r, double count);
 // "SEC" + k, with a minus sign for a negative k.
 std::string entrySection(std::int16_t k);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <filesystem>
 
@@ -211,6 +212,10 @@ TEST(EntryNumber, IsFloorOfRTimesCountPlusOne) {
     EXPECT_EQ(modMain::entryNumber(0.99, -2), -1);
     EXPECT_EQ(modMain::entryNumber(0.999, 32767), 32735);
     EXPECT_THROW(modMain::entryNumber(0.99999, 40000), quizra::QuizraError);
+    // The largest r the generator can give must not round up to an entry past the last.
+    const double below1 = std::nextafter(1.0, 0.0);
+    for (int count : {1, 2, 3, 4, 16, 1024, 32767})
+        EXPECT_EQ(modMain::entryNumber(below1, count), count) << count;
     EXPECT_EQ(modMain::entrySection(-1), "SEC-1");
     EXPECT_EQ(modMain::questionFileName(49), "TOI50.ini");
 }
