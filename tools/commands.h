@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace check {
+
+// Exit status of a command called the wrong way; main then prints the usage line.
+inline constexpr int BadUsage = 2;
+
+using Arguments = std::span<const std::string_view>;
+
+// Each command takes the arguments after its name and returns the exit status.
+int get(Arguments arguments);
+int dump(Arguments arguments);
+
+// The bank folder named on the command line, "." when none is given; prints a message and
+// returns false when it is not a folder.
+bool useBankDirectory(std::string_view directory);
+
+} // namespace check

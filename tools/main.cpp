@@ -1,0 +1,50 @@
+// quizra-check COMMAND ...: one small program per command, chosen here by name.
+
+#include "commands.h"
+#include "files.h"
+
+#include <iostream>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(check::Arguments);
+};
+
+constexpr Command Commands[] = {
+    {"get", check::get},
+    {"dump", check::dump},
+};
+
+constexpr std::string_view Usage =
+    "usage: quizra-check get FILE SECTION KEY [DIR] | quizra-check dump [DIR] [--json]";
+
+} // namespace
+
+bool check::useBankDirectory(std::string_view directory) {
+    const std::string path(directory.empty() ? "." : directory);
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        std::cerr << "quizra-check: " << path << " is not a folder\n";
+        return false;
+    }
+    quizra::setProgramDirectory(path);
+    return true;
+}
+
+int main(int argc, char **argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (!arguments.empty()) {
+        for (const Command &command : Commands) {
+            if (command.name != arguments.front()) continue;
+            const int status = command.run(check::Arguments(arguments).subspan(1));
+            if (status == check::BadUsage) std::cerr << Usage << '\n';
+            return status;
+        }
+    }
+    std::cerr << Usage << '\n';
+    return check::BadUsage;
+}
