@@ -1,15 +1,140 @@
 #include "frmSiken.h"
 
-// Placeholder until the exam window is built.
-frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {}
-void frmSiken::SetMondai(std::int16_t) {}
-void frmSiken::SetAns(std::int16_t) {}
-void frmSiken::cmdNext_Click() {}
-void frmSiken::cmdBefore_Click() {}
-void frmSiken::cmdCorAns_Click() {}
-void frmSiken::cmdSyuuryou_Click() {}
-void frmSiken::Timer1_Timer() {}
-void frmSiken::Form_Load() {}
+#include "app/forms.h"
+#include "app/twips.h"
+#include "bank/clock.h"
+#include "bank/files.h"
+#include "bank/modMain.h"
+#include "bank/numbers.h"
+#include "examClock.h"
+#include "results/frmSeiseki.h"
+
+#include <QImageReader>
+
+namespace {
+
+// Left and Top of Option1(0..3), then of Image1, in twips within Frame2.
+struct Placement {
+    int left[5];
+    int top[5];
+};
+constexpr Placement Stacked{{240, 240, 240, 240, 240}, {1680, 2160, 2640, 3120, 3600}};
+constexpr Placement SingleRow{{240, 2840, 5460, 8060, 240}, {1680, 1680, 1680, 1680, 2040}};
+
+QString text(const std::string &utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// The picture named by bmp below the program's directory; a null image when it cannot be read.
+QImage readPicture(const std::string &bmp) {
+    const std::string path = quizra::resolvePath(quizra::programDirectory(), bmp);
+    return QImageReader(text(path)).read();
+}
+
+} // namespace
+
+void frmSiken::SetMondai(std::int16_t iNum) {
+    const MondaiRec &question = modMain::Mondai(iNum);
+    txtQ->setPlainText(text(question.bun));
+    placeChoices(question.type == 1);
+    const std::string *choices[] = {&question.ans1, &question.ans2, &question.ans3, &question.ans4};
+    for (int k = 0; k < 4; ++k)
+        Option1(k).setText(QStringLiteral("(%1)").arg(k + 1) + text(*choices[k]));
+    Frame2->setTitle(QStringLiteral("題") + text(quizra::integerText(iNum + 1)) +
+                     QStringLiteral("問"));
+    showPicture(question.bmp);
+    cmdBefore->setEnabled(iNumber > 0);
+    cmdNext->setEnabled(iNumber < 49);
+    lblCorAns->setText(QString());
+}
+
+void frmSiken::placeChoices(bool stacked) {
+    const Placement &place = stacked ? Stacked : SingleRow;
+    for (int k = 0; k < 4; ++k)
+        twips::move(&Option1(k), place.left[k], place.top[k]);
+    twips::move(Image1, place.left[4], place.top[4]);
+    lblPictureNotice->move(Image1->pos());
+    Option1.clipOverlaps();
+}
+
+// A picture that cannot be shown does not end the exam: its place says so in red instead.
+void frmSiken::showPicture(const std::string &bmp) {
+    const QImage picture = bmp.empty() ? QImage() : readPicture(bmp);
+    if (picture.isNull())
+        Image1->clearPicture();
+    else
+        Image1->setPicture(QPixmap::fromImage(picture));
+    Image1->setAccessibleDescription(picture.isNull() ? QString() : text(bmp));
+    lblPictureNotice->setText(QStringLiteral("画像を表示できません: ") + text(bmp));
+    lblPictureNotice->setVisible(!bmp.empty() && picture.isNull());
+}
+
+void frmSiken::SetAns(std::int16_t iNum) {
+    for (int k = 0; k < 4; ++k) {
+        if (Option1.Value(k)) {
+            modMain::Kaitou(iNumber) = static_cast<std::int16_t>(k + 1);
+            break;
+        }
+    }
+    const std::int16_t answer = modMain::Kaitou(iNum);
+    if (answer > 0) {
+        Option1.setValue(answer - 1, true);
+    } else {
+        for (int k = 0; k < 4; ++k)
+            Option1.setValue(k, false);
+    }
+}
+
+void frmSiken::cmdNext_Click() {
+    if (iNumber >= 49) return;
+    SetMondai(static_cast<std::int16_t>(iNumber + 1));
+    SetAns(static_cast<std::int16_t>(iNumber + 1));
+    ++iNumber;
+    if (iNumber >= 49) cmdNext->setEnabled(false);
+    cmdBefore->setEnabled(true);
+}
+
+void frmSiken::cmdBefore_Click() {
+    if (iNumber <= 0) return;
+    SetMondai(static_cast<std::int16_t>(iNumber - 1));
+    SetAns(static_cast<std::int16_t>(iNumber - 1));
+    --iNumber;
+    if (iNumber <= 0) cmdBefore->setEnabled(false);
+    cmdNext->setEnabled(true);
+}
+
+void frmSiken::cmdCorAns_Click() {
+    const std::int16_t ans = modMain::Mondai(iNumber).ans;
+    lblCorAns->setText(QStringLiteral("(") + text(quizra::integerText(ans)) + QStringLiteral(")"));
+}
+
+void frmSiken::cmdSyuuryou_Click() {
+    SetAns(iNumber);
+    Timer1->setEnabled(false);
+    lblTime->setText(QString());
+    Forms::frmSeiseki().Show();
+    Forms::frmSiken().Hide();
+}
+
+// The time left is worked out from the clock on every tick, so a late tick never drifts.
+void frmSiken::Timer1_Timer() {
+    const double now = quizra::Now();
+    lblTime->setText(text(examClock::remainingText(modMain::StartTime, now)));
+    if (lblTime->text() == QStringLiteral("00:00")) cmdSyuuryou_Click();
+}
+
+void frmSiken::Form_Load() {
+    cmdBefore->setEnabled(false);
+    Timer1->setEnabled(true);
+    SetMondai(0);
+    Program::DoEvents();
+}
+
+// During a review the frame's close box goes back to the sheet, as the finish button does;
+// during the exam it unloads the window and with it the program.
 void frmSiken::Form_FrameClose() {
-    Unload();
+    if (Forms::frmSeiseki().IsLoaded())
+        cmdSyuuryou_Click();
+    else
+        Unload();
 }

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 
 #include <cstdint>
+#include <string>
 
 // The exam window: one question at a time, its choices, the clock, reveal and finish.
 class frmSiken : public Form {
@@ -47,4 +48,11 @@ public:
 protected:
     void Form_Load() override;
     void Form_FrameClose() override;
+
+private:
+    // Said in the picture's place when the question's picture cannot be shown.
+    QLabel *lblPictureNotice;
+
+    void placeChoices(bool stacked);
+    void showPicture(const std::string &bmp);
 };
