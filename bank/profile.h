@@ -22,7 +22,7 @@ struct ProfileLine {
 };
 
 // Walks the lines of a private-profile file, lead-byte aware, by the rules in
-// docs/question-files.md.
+// docs/bank-format.md.
 class ProfileScanner {
 public:
     explicit ProfileScanner(std::string_view bytes) : bytes_(bytes) {}
