@@ -7,7 +7,7 @@ packages=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev
 )
 if [[ "${1:-}" == "--gui" ]]; then
     packages+=(xvfb xauth xdotool imagemagick)
