@@ -55,22 +55,6 @@ char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Names compare ignoring ASCII case; the bytes of a double-byte character compare exactly, so
-// a trail byte that happens to be a letter is not folded.
-bool sameName(std::string_view stored, std::string_view wanted) {
-    if (stored.size() != wanted.size()) return false;
-    for (std::size_t i = 0; i < stored.size();) {
-        if (charLength(stored, i) == 2) {
-            if (stored[i] != wanted[i] || stored[i + 1] != wanted[i + 1]) return false;
-            i += 2;
-        } else {
-            if (lowerAscii(stored[i]) != lowerAscii(wanted[i])) return false;
-            ++i;
-        }
-    }
-    return true;
-}
-
 // Fills the parts of line that follow from its content, the line up to its first NUL.
 void classify(ProfileLine &line, std::string_view content, ProfileScanner::Detail detail) {
     line.name = {};
@@ -181,6 +165,20 @@ bool ProfileScanner::next(ProfileLine &line, Detail detail) {
     pos_ = end;
     if (pos_ < size)
         pos_ += data[pos_] == '\r' && pos_ + 1 < size && data[pos_ + 1] == '\n' ? 2 : 1;
+    return true;
+}
+
+bool sameName(std::string_view stored, std::string_view wanted) {
+    if (stored.size() != wanted.size()) return false;
+    for (std::size_t i = 0; i < stored.size();) {
+        if (charLength(stored, i) == 2) {
+            if (stored[i] != wanted[i] || stored[i + 1] != wanted[i + 1]) return false;
+            i += 2;
+        } else {
+            if (lowerAscii(stored[i]) != lowerAscii(wanted[i])) return false;
+            ++i;
+        }
+    }
     return true;
 }
 

@@ -49,6 +49,10 @@ private:
     std::uint64_t blockMask_ = 0;
 };
 
+// True when a stored section or key name is the wanted one: ASCII case is ignored, while the
+// bytes of a double-byte character compare exactly (a trail byte that is a letter is not folded).
+bool sameName(std::string_view stored, std::string_view wanted);
+
 // Longest value the reader returns, in bytes.
 inline constexpr std::size_t MaxValueBytes = 999;
 
