@@ -6,14 +6,17 @@
 
 namespace check {
 
-// Exit status of a command called the wrong way; main then prints the usage line.
-inline constexpr int BadUsage = 2;
+// What a command called the wrong way returns; main then prints the usage line and exits with
+// UsageStatus.
+inline constexpr int BadUsage = -1;
+inline constexpr int UsageStatus = 2;
 
 using Arguments = std::span<const std::string_view>;
 
 // Each command takes the arguments after its name and returns the exit status.
 int get(Arguments arguments);
 int dump(Arguments arguments);
+int check(Arguments arguments);
 
 // The bank folder named on the command line, "." when none is given; prints a message and
 // returns false when it is not a folder.

@@ -17,10 +17,12 @@ struct Command {
 constexpr Command Commands[] = {
     {"get", check::get},
     {"dump", check::dump},
+    {"check", check::check},
 };
 
-constexpr std::string_view Usage =
-    "usage: quizra-check get FILE SECTION KEY [DIR] | quizra-check dump [DIR] [--json]";
+constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
+                                   "quizra-check dump [DIR] [--json] | "
+                                   "quizra-check check [DIR] [--json]";
 
 } // namespace
 
@@ -41,10 +43,10 @@ int main(int argc, char **argv) {
         for (const Command &command : Commands) {
             if (command.name != arguments.front()) continue;
             const int status = command.run(check::Arguments(arguments).subspan(1));
-            if (status == check::BadUsage) std::cerr << Usage << '\n';
-            return status;
+            if (status != check::BadUsage) return status;
+            break;
         }
     }
     std::cerr << Usage << '\n';
-    return check::BadUsage;
+    return check::UsageStatus;
 }

@@ -1,0 +1,119 @@
+#include "checkparts.h"
+
+#include "cp932.h"
+#include "numbers.h"
+
+#include <vector>
+
+namespace bankcheck {
+namespace {
+
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+// Length of the well-formed UTF-8 sequence at s[i] (shortest form, no surrogates, at most
+// U+10FFFF), or 0 when there is none.
+std::size_t utf8Length(std::string_view s, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b = byte(i);
+    if (b < 0x80) return 1;
+    std::size_t length;
+    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (b >= 0xC2 && b <= 0xDF)
+        length = 2;
+    else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        if (b == 0xE0) low = 0xA0;
+        if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        if (b == 0xF0) low = 0x90;
+        if (b == 0xF4) high = 0x8F;
+    } else
+        return 0;
+    if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+    return length;
+}
+
+// True when text is well-formed UTF-8 holding at least one character beyond ASCII.
+bool looksLikeUtf8(std::string_view text) {
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8Length(text, i);
+        if (length == 0) return false;
+        beyondAscii = beyondAscii || length > 1;
+        i += length;
+    }
+    return beyondAscii;
+}
+
+std::string hexByte(char c) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    const auto b = static_cast<unsigned char>(c);
+    return std::string("0x") + Hex[b >> 4] + Hex[b & 0xF];
+}
+
+// The message for the invalid sequences at offsets, all on line.
+std::string invalidBytesMessage(std::string_view bytes, const std::vector<std::size_t> &offsets,
+                                const quizra::ProfileLine &line) {
+    std::string message;
+    if (offsets.size() == 1) {
+        message = "invalid Shift-JIS byte " + hexByte(bytes[offsets.front()]) + " at offset " +
+                  quizra::integerText(static_cast<long>(offsets.front())) + ", read as \uFFFD";
+    } else {
+        message = "invalid Shift-JIS bytes at offsets " +
+                  quizra::integerText(static_cast<long>(offsets.front()));
+        constexpr std::size_t Listed = 4;
+        for (std::size_t k = 1; k < offsets.size() && k < Listed; ++k)
+            message += ", " + quizra::integerText(static_cast<long>(offsets[k]));
+        if (offsets.size() > Listed)
+            message +=
+                " and " + quizra::integerText(static_cast<long>(offsets.size() - Listed)) + " more";
+        message += ", each read as \uFFFD";
+    }
+    if (looksLikeUtf8(line.text)) message += " (this line looks like UTF-8)";
+    return message;
+}
+
+} // namespace
+
+bool checkEncoding(std::string_view bytes, Findings &findings) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        findings.error(0, "is UTF-16 (byte-order mark " + hexByte(bytes[0]) + " " +
+                              hexByte(bytes[1]) + "): save it as Shift-JIS");
+        return false;
+    }
+    if (bytes.starts_with(Utf8Bom)) {
+        const std::size_t first = bytes.find_first_not_of(" \t\v", Utf8Bom.size());
+        findings.error(1, first < bytes.size() && bytes[first] == '['
+                              ? "starts with a UTF-8 byte-order mark: its first section is lost"
+                              : "starts with a UTF-8 byte-order mark: its first line is spoilt");
+    }
+    const bool utf8 =
+        looksLikeUtf8(bytes.starts_with(Utf8Bom) ? bytes.substr(Utf8Bom.size()) : bytes);
+    if (utf8)
+        findings.error(0, "is UTF-8, not Shift-JIS: its Japanese text reads as garbage "
+                          "(convert it with iconv -f UTF-8 -t CP932)");
+
+    const std::vector<std::size_t> invalid =
+        utf8 ? std::vector<std::size_t>() : quizra::invalidCp932Offsets(bytes);
+    auto nextInvalid = invalid.begin();
+    quizra::ProfileScanner scanner(bytes);
+    quizra::ProfileLine line;
+    while (scanner.next(line)) {
+        if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
+            findings.warning(line.number,
+                             "NUL byte at offset " +
+                                 quizra::integerText(static_cast<long>(line.offset + nul)) +
+                                 ": the rest of the line is not read");
+        std::vector<std::size_t> onLine;
+        for (; nextInvalid != invalid.end() && *nextInvalid < line.offset + line.text.size();
+             ++nextInvalid)
+            onLine.push_back(*nextInvalid);
+        if (!onLine.empty()) findings.error(line.number, invalidBytesMessage(bytes, onLine, line));
+    }
+    return true;
+}
+
+} // namespace bankcheck

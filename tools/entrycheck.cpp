@@ -1,0 +1,294 @@
+#include "checkparts.h"
+
+#include "error.h"
+#include "json.h"
+#include "modMain.h"
+#include "numbers.h"
+
+#include <cmath>
+
+namespace bankcheck {
+namespace {
+
+using quizra::ProfileLine;
+using Section = ProfileIndex::Section;
+
+// The picture area inside the question frame: the frame is 11295 x 7575 twips, the picture's
+// top-left corner is at (240, 2040) with the choices side by side and at (240, 3600) stacked,
+// and a pixel is 15 twips. What lies beyond is cut off.
+constexpr int TwipsPerPixel = 15;
+constexpr int PictureAreaWidth = (11295 - 240) / TwipsPerPixel;
+constexpr int SingleRowAreaHeight = (7575 - 2040) / TwipsPerPixel;
+constexpr int StackedAreaHeight = (7575 - 3600) / TwipsPerPixel;
+
+constexpr const char *ChoiceKeys[] = {"ans1", "ans2", "ans3", "ans4"};
+constexpr const char *EntryKeys[] = {"bun", "ans1", "ans2", "ans3", "ans4", "ans", "bmp", "type"};
+
+std::string text(long number) {
+    return quizra::integerText(number);
+}
+
+std::string sectionText(long k) {
+    return "[SEC" + text(k) + "]";
+}
+
+// "name=value" as the author wrote it, the value as the program reads it.
+std::string assignment(const ProfileLine &key) {
+    return shown(key.name) + "=" + shown(ProfileIndex::value(key));
+}
+
+// The last few characters of text (UTF-8), after an ellipsis.
+std::string tail(const std::string &text) {
+    constexpr int Characters = 8;
+    std::size_t start = text.size();
+    for (int n = 0; n < Characters && start > 0;) {
+        --start;
+        if ((static_cast<unsigned char>(text[start]) & 0xC0) != 0x80) ++n;
+    }
+    return "…" + text.substr(start);
+}
+
+// Warns when the program reads only part of the value of key, a line with '='.
+void checkLength(const ProfileLine &key, Findings &findings) {
+    const std::string_view read = quizra::deliveredValue(key.value);
+    // The delivered value lies inside the stored one; it starts one byte in when the reader
+    // took off a pair of quotes, and then the whole value is two bytes shorter than stored.
+    const std::size_t quotes = 2 * static_cast<std::size_t>(read.data() - key.value.data());
+    const std::size_t whole = key.value.size() - quotes;
+    if (read.size() >= whole) return;
+    findings.warning(key.number, "value is " + text(static_cast<long>(whole)) +
+                                     " bytes; the program reads the first " +
+                                     text(static_cast<long>(read.size())) + ", ending with '" +
+                                     tail(shown(read)) + "'");
+}
+
+// A number key read as the program reads it.
+struct Number {
+    std::optional<std::int16_t> value; // nothing when it overflows
+    bool plain = false;                // digits only, as an author should write it
+};
+
+Number readNumber(std::string_view raw) {
+    Number number;
+    number.plain = !raw.empty() && raw.find_first_not_of("0123456789") == std::string_view::npos;
+    try {
+        number.value = quizra::toInteger16(quizra::textToNumber(raw));
+    } catch (const quizra::QuizraError &error) {
+        if (error.number() != quizra::errors::Overflow) throw;
+    }
+    return number;
+}
+
+// "ALL=3件 reads as 3" when the value's text is not the number read, else just "ALL=3".
+std::string asRead(const ProfileLine &key, const std::string &number) {
+    const bool same = ProfileIndex::value(key) == number;
+    return assignment(key) + (same ? "" : " reads as " + number);
+}
+
+void checkAnswer(const Section &entry, Findings &findings) {
+    const ProfileLine *key = ProfileIndex::find(entry, "ans");
+    if (!key) {
+        findings.error(entry.header.number,
+                       "no ans in [" + shown(entry.header.name) + "]: no choice is marked correct");
+        return;
+    }
+    if (!key->hasEquals) return; // reported as a line without '='
+    const std::string_view raw = ProfileIndex::value(*key);
+    const Number number = readNumber(raw);
+    if (!number.value)
+        findings.error(key->number, assignment(*key) + " overflows: an exam that draws [" +
+                                        shown(entry.header.name) + "] will not start");
+    else if (raw.empty())
+        findings.error(key->number, "ans is empty: no choice is marked correct");
+    else if (*number.value < 1 || *number.value > 4)
+        findings.error(key->number, asRead(*key, text(*number.value)) +
+                                        ", not 1 to 4: no choice is marked correct");
+    else if (!number.plain)
+        findings.warning(key->number,
+                         asRead(*key, text(*number.value)) + ": write the number alone");
+}
+
+// The entry's type as the program reads it (0 when it overflows, which checkType reports).
+int checkType(const Section &entry, Findings &findings) {
+    const ProfileLine *key = ProfileIndex::find(entry, "type");
+    const std::string_view raw = key ? ProfileIndex::value(*key) : std::string_view();
+    if (raw.empty()) return 0;
+    const Number number = readNumber(raw);
+    if (!number.value) {
+        findings.error(key->number, assignment(*key) + " overflows: an exam that draws [" +
+                                        shown(entry.header.name) + "] will not start");
+        return 0;
+    }
+    const std::string read = text(*number.value);
+    if (*number.value != 0 && *number.value != 1)
+        findings.warning(key->number,
+                         asRead(*key, read) + ", neither 0 nor 1: the choices go side by side");
+    else if (!number.plain)
+        findings.warning(key->number, asRead(*key, read) + ": write the number alone");
+    return *number.value;
+}
+
+void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pictures,
+                  Findings &findings) {
+    const std::string bmp = shown(ProfileIndex::value(key));
+    if (bmp.empty()) return;
+    const Picture picture = pictures.load(bmp);
+    const std::string named = "picture " + bmp;
+    if (!picture.foundIgnoringCase.empty())
+        findings.warning(key.number,
+                         named + " is found only ignoring case, as " + picture.foundIgnoringCase);
+    switch (picture.status) {
+    case Picture::Status::Missing:
+        findings.error(key.number, named + " is not found");
+        return;
+    case Picture::Status::Unreadable:
+        findings.error(key.number, named + " cannot be read: " + picture.problem);
+        return;
+    case Picture::Status::NotAnImage:
+        findings.error(key.number, named + " is not an image Qt can load: " + picture.problem);
+        return;
+    case Picture::Status::Loads:
+        break;
+    }
+    const int height = stacked ? StackedAreaHeight : SingleRowAreaHeight;
+    if (picture.width > PictureAreaWidth || picture.height > height)
+        findings.warning(key.number,
+                         named + " is " + text(picture.width) + " x " + text(picture.height) +
+                             " pixels; " + (stacked ? "stacked (type=1)" : "side by side") +
+                             " only " + text(PictureAreaWidth) + " x " + text(height) + " show");
+}
+
+bool isEntryKey(std::string_view name) {
+    for (const char *key : EntryKeys)
+        if (quizra::sameName(name, key)) return true;
+    return false;
+}
+
+void checkEntry(const Section &entry, const PictureLoader &pictures, Findings &findings) {
+    const std::string quoted = "[" + shown(entry.header.name) + "]";
+    if (const ProfileLine *bun = ProfileIndex::find(entry, "bun"); !bun)
+        findings.error(entry.header.number, "no bun in " + quoted + ": the question has no text");
+    else if (bun->hasEquals && ProfileIndex::value(*bun).empty())
+        findings.error(bun->number, "bun is empty: the question has no text");
+    for (int c = 0; c < 4; ++c) {
+        const ProfileLine *choice = ProfileIndex::find(entry, ChoiceKeys[c]);
+        const std::string what = std::string(ChoiceKeys[c]);
+        if (!choice)
+            findings.error(entry.header.number, "no " + what + " in " + quoted + ": choice " +
+                                                    text(c + 1) + " is empty");
+        else if (choice->hasEquals && ProfileIndex::value(*choice).empty())
+            findings.error(choice->number, what + " is empty: choice " + text(c + 1) + " is empty");
+    }
+    checkAnswer(entry, findings);
+    const bool stacked = checkType(entry, findings) == 1;
+    if (const ProfileLine *bmp = ProfileIndex::find(entry, "bmp"))
+        checkPicture(*bmp, stacked, pictures, findings);
+
+    for (const ProfileLine &key : entry.keys) {
+        // Repeated keys and lines without '=' have their own reports.
+        if (!key.hasEquals || ProfileIndex::find(entry, key.name) != &key) continue;
+        if (isEntryKey(key.name))
+            checkLength(key, findings);
+        else
+            findings.warning(key.number, "key " + shown(key.name) + " is never read");
+    }
+}
+
+// The entry numbers the draw can give: k = floor(r * count) + 1 for r in [0, 1).
+struct Draw {
+    long first = 1;
+    long last = 1;
+};
+
+// Checks [COUNT] and ALL; returns the entries the draw can pick, or nothing when the count
+// overflows.
+std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
+    const Section *count = index.find("COUNT");
+    const ProfileLine *all = count ? ProfileIndex::find(*count, "ALL") : nullptr;
+    if (count) {
+        for (const ProfileLine &key : count->keys) {
+            if (!key.hasEquals || ProfileIndex::find(*count, key.name) != &key) continue;
+            if (quizra::sameName(key.name, "ALL"))
+                checkLength(key, findings);
+            else
+                findings.warning(key.number, "key " + shown(key.name) + " is never read");
+        }
+    }
+    const std::string_view raw = all ? ProfileIndex::value(*all) : std::string_view();
+    Draw draw;
+    double number = 0;
+    try {
+        number = quizra::textToNumber(raw);
+        const std::int16_t low = modMain::entryNumber(0.0, number);
+        const std::int16_t high = modMain::entryNumber(std::nextafter(1.0, 0.0), number);
+        draw = {std::min(low, high), std::max(low, high)};
+    } catch (const quizra::QuizraError &error) {
+        if (error.number() != quizra::errors::Overflow) throw;
+        findings.error(all->number, assignment(*all) + " is too large: no exam will start");
+        return std::nullopt;
+    }
+
+    const std::string drawn =
+        draw.first == draw.last
+            ? "every exam takes " + sectionText(draw.first)
+            : "exams draw " + sectionText(draw.first) + " to " + sectionText(draw.last);
+    const bool plain =
+        !raw.empty() && raw.find_first_not_of("0123456789") == std::string_view::npos;
+    if (!count)
+        findings.error(0, "no [COUNT] section: the count reads 0, so " + drawn);
+    else if (!all)
+        findings.error(count->header.number, "no ALL in [COUNT]: the count reads 0, so " + drawn);
+    else if (raw.empty())
+        findings.error(all->number, "ALL is empty: the count reads 0, so " + drawn);
+    else if (number < 1 || number != std::floor(number))
+        findings.error(all->number, asRead(*all, check::jsonNumber(number)) +
+                                        ", not a whole number of 1 or more: " + drawn);
+    else if (!plain)
+        findings.warning(all->number,
+                         asRead(*all, check::jsonNumber(number)) + ": write the number alone");
+    return draw;
+}
+
+// Reports entries the draw can pick but the file lacks, a run of them in one line.
+void checkPresence(const ProfileIndex &index, const Draw &draw, std::size_t line,
+                   Findings &findings) {
+    const auto report = [&](long from, long to) {
+        findings.error(line, from == to ? sectionText(from) + " is missing: an exam that draws "
+                                                              "it shows an empty question"
+                                        : sectionText(from) + " to " + sectionText(to) +
+                                              " are missing: an exam that draws one shows an "
+                                              "empty question");
+    };
+    long missingFrom = 0;
+    for (long k = std::max(draw.first, 1L); k <= draw.last + 1; ++k) {
+        const bool present = k > draw.last || index.find(modMain::entrySection(k));
+        if (!present && missingFrom == 0) missingFrom = k;
+        if (present && missingFrom != 0) {
+            report(missingFrom, k - 1);
+            missingFrom = 0;
+        }
+    }
+}
+
+} // namespace
+
+void checkEntries(const ProfileIndex &index, const PictureLoader &pictures, Findings &findings) {
+    const std::optional<Draw> draw = checkCount(index, findings);
+    if (!draw) return;
+    const Section *count = index.find("COUNT");
+    const ProfileLine *all = count ? ProfileIndex::find(*count, "ALL") : nullptr;
+    checkPresence(index, *draw, all ? all->number : 0, findings);
+    for (const Section &section : index.sections()) {
+        if (!section.isRead()) continue;
+        const std::optional<long> k = entryOfSection(section.header.name);
+        if (!k) continue;
+        if (*k >= std::max(draw->first, 1L) && *k <= draw->last)
+            checkEntry(section, pictures, findings);
+        else
+            findings.warning(section.header.number,
+                             sectionText(*k) + " is never drawn: " +
+                                 (all ? assignment(*all) : std::string("the count reads 0")));
+    }
+}
+
+} // namespace bankcheck

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "pictures.h"
+
+#include <string>
+
+namespace bankcheck {
+
+// Loads pictures below a bank folder as the exam window does: looked up by resolvePath, decoded
+// by Qt's image readers. Needs no QGuiApplication.
+class QtPictureLoader : public PictureLoader {
+public:
+    explicit QtPictureLoader(std::string directory) : directory_(std::move(directory)) {}
+    Picture load(std::string_view bmp) const override;
+
+private:
+    std::string directory_;
+};
+
+} // namespace bankcheck
