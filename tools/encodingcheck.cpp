@@ -3,6 +3,7 @@
 #include "cp932.h"
 #include "numbers.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace bankcheck {
@@ -98,7 +99,9 @@ bool checkEncoding(std::string_view bytes, Findings &findings) {
 
     const std::vector<std::size_t> invalid =
         utf8 ? std::vector<std::size_t>() : quizra::invalidCp932Offsets(bytes);
-    auto nextInvalid = invalid.begin();
+    // Bytes of a byte-order mark are reported as such, not as invalid Shift-JIS.
+    auto nextInvalid = std::lower_bound(invalid.begin(), invalid.end(),
+                                        bytes.starts_with(Utf8Bom) ? Utf8Bom.size() : 0);
     quizra::ProfileScanner scanner(bytes);
     quizra::ProfileLine line;
     while (scanner.next(line)) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <sys/wait.h>
 
 namespace {
@@ -82,9 +83,60 @@ TEST_F(Check, DumpWritesEscapedJson) {
     EXPECT_EQ(dump.out.substr(dump.out.size() - 3), "]}\n");
 }
 
+TEST(CheckSample, SampleBankIsCleanAndExitsZero) {
+    const Outcome got = run(check("check " QUIZRA_SAMPLE_DIR));
+    EXPECT_EQ(got.out, "50 files checked: 0 errors, 0 warnings\n");
+    EXPECT_EQ(got.status, 0);
+}
+
+// The sample bank with one change per test, in a folder of its own.
+class CheckCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy(QUIZRA_SAMPLE_DIR, bank.path(),
+                              std::filesystem::copy_options::recursive);
+    }
+    TempDir bank;
+};
+
+TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
+    bank.write("TOI2.ini", "[COUNT]\r\nALL=1\r\n[SEC1]\r\nbun=q\r\nans1=a\r\nans2=b\r\n"
+                           "ans3=c\r\nans4=d\r\nans=1\r\n[SEC 2]\r\n");
+    const Outcome got = run("cd " + bank.str() + " && " + check("check"));
+    EXPECT_EQ(got.out, "TOI2.ini:10: warning: [SEC 2] is not [SEC2]: the program never reads it\n"
+                       "50 files checked: 0 errors, 1 warning\n");
+    EXPECT_EQ(got.status, 1);
+}
+
+TEST_F(CheckCommand, ErrorsExitTwoAndFileLevelProblemsHaveNoLine) {
+    std::filesystem::remove(bank.path() / "TOI50.ini");
+    bank.write("TOI3.ini", "[COUNT]\r\nALL=2\r\n");
+    const Outcome got = run(check("check " + bank.str()));
+    EXPECT_NE(got.out.find("TOI3.ini:2: error: [SEC1] to [SEC2] are missing"), std::string::npos);
+    EXPECT_NE(got.out.find("\nTOI50.ini: error: missing: question 50"), std::string::npos);
+    EXPECT_NE(got.out.find("\n50 files checked: 2 errors, 0 warnings\n"), std::string::npos);
+    EXPECT_EQ(got.status, 2);
+}
+
+TEST_F(CheckCommand, JsonGivesTheSameDiagnosticsAndSummary) {
+    std::filesystem::remove(bank.path() / "TOI50.ini");
+    bank.write("TOI3.ini", "[COUNT]\r\nALL=1\"\r\n[SEC1]\r\nbun=\x96\xe2\r\n");
+    const Outcome got = run(check("check --json " + bank.str()));
+    EXPECT_EQ(got.status, 2);
+    for (
+        const char *part : {
+            R"j({"diagnostics": [)j",
+            R"j({"file": "TOI3.ini", "line": 2, "severity": "warning", "message": "ALL=1\" reads as 1: write the number alone"})j",
+            R"j({"file": "TOI3.ini", "line": 3, "severity": "error", "message": "no ans1 in [SEC1]: choice 1 is empty"})j",
+            R"j({"file": "TOI50.ini", "line": null, "severity": "error", "message": "missing: )j",
+            R"j("summary": {"files": 50, "errors": 6, "warnings": 1}})j",
+        })
+        EXPECT_NE(got.out.find(part), std::string::npos) << part << "\n" << got.out;
+}
+
 TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
-    for (const char *arguments :
-         {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e", "dump --bogus", "dump one two"}) {
+    for (const char *arguments : {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e",
+                                  "dump --bogus", "dump one two", "check --bogus", "check a b"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
         EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
