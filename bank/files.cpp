@@ -109,7 +109,8 @@ std::string resolvePath(std::string_view directory, std::string_view relativePat
 
 FileBytes readFileBytes(const std::string &path) {
     FileBytes result;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening a named pipe would wait for a writer: open without waiting, then refuse it below.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.errorNumber = errno;
         result.status = (errno == ENOENT || errno == ENOTDIR) ? FileBytes::Status::NotFound
@@ -120,7 +121,9 @@ FileBytes readFileBytes(const std::string &path) {
         struct stat info;
         if (fstat(fd, &info) != 0) throw std::system_error(errno, std::generic_category());
         if (S_ISDIR(info.st_mode)) throw std::system_error(EISDIR, std::generic_category());
-        // Files that report no size (pipes, /proc) are read in blocks until the end.
+        // Pipes and devices may never end; a question file is a regular file.
+        if (!S_ISREG(info.st_mode)) throw std::system_error(EINVAL, std::generic_category());
+        // Files that report no size (/proc) are read in blocks until the end.
         std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096;
         std::size_t length = 0;
         result.bytes.resize(capacity);

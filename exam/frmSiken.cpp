@@ -9,6 +9,7 @@
 #include "examClock.h"
 #include "results/frmSeiseki.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -26,9 +27,11 @@ QString text(const std::string &utf8) {
 }
 
 // The picture named by bmp below the program's directory; a null image when it cannot be read.
+// Only regular files are read: a named pipe would wait for a writer for ever.
 QImage readPicture(const std::string &bmp) {
-    const std::string path = quizra::resolvePath(quizra::programDirectory(), bmp);
-    return QImageReader(text(path)).read();
+    const QString path = text(quizra::resolvePath(quizra::programDirectory(), bmp));
+    if (!QFileInfo(path).isFile()) return {};
+    return QImageReader(path).read();
 }
 
 } // namespace
