@@ -107,6 +107,23 @@ std::string resolvePath(std::string_view directory, std::string_view relativePat
     return resolving ? found : exact;
 }
 
+bool staysInside(std::string_view relativePath) {
+    int depth = 0;
+    std::size_t start = 0;
+    while (start <= relativePath.size()) {
+        std::size_t end = relativePath.find_first_of("/\\", start);
+        if (end == std::string_view::npos) end = relativePath.size();
+        const std::string_view component = relativePath.substr(start, end - start);
+        start = end + 1;
+        if (component == "..") {
+            if (--depth < 0) return false;
+        } else if (!component.empty() && component != ".") {
+            ++depth;
+        }
+    }
+    return true;
+}
+
 FileBytes readFileBytes(const std::string &path) {
     FileBytes result;
     // Opening a named pipe would wait for a writer: open without waiting, then refuse it below.

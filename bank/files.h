@@ -20,6 +20,11 @@ std::string joinPath(std::string_view directory, std::string_view name);
 // path when nothing matches (so the caller's open reports "not found").
 std::string resolvePath(std::string_view directory, std::string_view relativePath);
 
+// True when relativePath ('\' and '/' separating folders) stays inside the folder it is relative
+// to: no ".." climbs above its start. A leading separator does not escape, as resolvePath reads
+// it below the folder too.
+bool staysInside(std::string_view relativePath);
+
 // Result of reading a whole file.
 struct FileBytes {
     enum class Status { Ok, NotFound, Error };

@@ -27,8 +27,10 @@ QString text(const std::string &utf8) {
 }
 
 // The picture named by bmp below the program's directory; a null image when it cannot be read.
-// Only regular files are read: a named pipe would wait for a writer for ever.
+// Only regular files inside the folder are read: pictures are the bank's own, and a named pipe
+// would wait for a writer for ever.
 QImage readPicture(const std::string &bmp) {
+    if (!quizra::staysInside(bmp)) return {};
     const QString path = text(quizra::resolvePath(quizra::programDirectory(), bmp));
     if (!QFileInfo(path).isFile()) return {};
     return QImageReader(path).read();
