@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// Picture files built byte by byte, so that broken banks need no image library to make them.
+namespace picturebytes {
+
+// An uncompressed 24-bit BMP of width x height pixels, all blue.
+std::string bmp24(int width, int height);
+
+// An 8-bit RGB PNG of width x height pixels, all blue, its image data stored uncompressed.
+std::string png(int width, int height);
+
+// A PNG whose header declares width x height pixels but whose data holds a single row.
+std::string pngDeclaring(int width, int height);
+
+} // namespace picturebytes
