@@ -36,10 +36,13 @@ protected:
     // Unloads this window through its slot.
     void Unload();
 
-    // Connects a button's click to a handler of this window; errors are reported, never lost.
-    template <class F> void onClick(QAbstractButton *button, void (F::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { Program::Guard([&] { (static_cast<F *>(this)->*handler)(); }); });
+    // Connects a signal to a handler of this window, which receives the signal's arguments;
+    // errors are reported, never lost in Qt's event dispatch.
+    template <class Sender, class Signal, class F, class... Args>
+    void on(Sender *sender, Signal signal, void (F::*handler)(Args...)) {
+        connect(sender, signal, this, [this, handler](Args... args) {
+            Program::Guard([&] { (static_cast<F *>(this)->*handler)(args...); });
+        });
     }
 
     void closeEvent(QCloseEvent *event) override;

@@ -31,8 +31,8 @@ frmMenu::frmMenu() : Form(5475, 3090, Border::FixedSingle) {
     setTabOrder(cmd1, cmdEnd);
     cmd1->setFocus();
 
-    onClick(cmd1, &frmMenu::cmd1_Click);
-    onClick(cmdEnd, &frmMenu::cmdEnd_Click);
+    on(cmd1, &QAbstractButton::clicked, &frmMenu::cmd1_Click);
+    on(cmdEnd, &QAbstractButton::clicked, &frmMenu::cmdEnd_Click);
 }
 
 void frmMenu::Form_Load() {

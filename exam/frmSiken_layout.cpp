@@ -80,11 +80,11 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     setTabOrder(&Option1(3), cmdCorAns);
     cmdSyuuryou->setFocus();
 
-    onClick(cmdCorAns, &frmSiken::cmdCorAns_Click);
-    onClick(cmdBefore, &frmSiken::cmdBefore_Click);
-    onClick(cmdNext, &frmSiken::cmdNext_Click);
-    onClick(cmdSyuuryou, &frmSiken::cmdSyuuryou_Click);
-    connect(Timer1, &QTimer::timeout, this, [this] { Program::Guard([this] { Timer1_Timer(); }); });
+    on(cmdCorAns, &QAbstractButton::clicked, &frmSiken::cmdCorAns_Click);
+    on(cmdBefore, &QAbstractButton::clicked, &frmSiken::cmdBefore_Click);
+    on(cmdNext, &QAbstractButton::clicked, &frmSiken::cmdNext_Click);
+    on(cmdSyuuryou, &QAbstractButton::clicked, &frmSiken::cmdSyuuryou_Click);
+    on(Timer1, &QTimer::timeout, &frmSiken::Timer1_Timer);
 
     // Keys 1 to 4 choose as a click on that choice would.
     for (int k = 0; k < 4; ++k) {

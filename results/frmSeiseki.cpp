@@ -29,9 +29,8 @@ void paintRed(QLineEdit *box) {
 
 void frmSeiseki::connectHandlers() {
     for (int i = 0; i < Label17.count(); ++i)
-        connect(&Label17(i), &ClickLabel::clicked, this,
-                [this](int index) { Program::Guard([&] { Label17_Click(index); }); });
-    onClick(cmdEnd, &frmSeiseki::cmdEnd_Click);
+        on(&Label17(i), &ClickLabel::clicked, &frmSeiseki::Label17_Click);
+    on(cmdEnd, &QAbstractButton::clicked, &frmSeiseki::cmdEnd_Click);
 }
 
 void frmSeiseki::Form_Load() {

@@ -28,7 +28,7 @@ class FailingForm : public Form {
 public:
     FailingForm() : Form(3000, 1500, Border::Sizable) {
         button = new QPushButton(this);
-        onClick(button, &FailingForm::fail);
+        on(button, &QAbstractButton::clicked, &FailingForm::fail);
     }
     QPushButton *button;
     void fail() { throw quizra::errors::overflow("test"); }
