@@ -141,6 +141,9 @@ void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pic
     case Picture::Status::Missing:
         findings.error(key.number, named + " is not found");
         return;
+    case Picture::Status::Outside:
+        findings.error(key.number, named + " lies outside the bank folder: it is never shown");
+        return;
     case Picture::Status::Unreadable:
         findings.error(key.number, named + " cannot be read: " + picture.problem);
         return;

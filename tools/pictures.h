@@ -7,7 +7,7 @@ namespace bankcheck {
 
 // What became of a picture named by an entry's "bmp", as the exam window would load it.
 struct Picture {
-    enum class Status { Loads, Missing, Unreadable, NotAnImage };
+    enum class Status { Loads, Missing, Outside, Unreadable, NotAnImage };
     Status status = Status::Missing;
     std::string foundIgnoringCase; // the path below the bank when only a caseless match exists
     std::string problem;           // Unreadable, NotAnImage: why

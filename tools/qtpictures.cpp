@@ -12,6 +12,10 @@ namespace bankcheck {
 
 Picture QtPictureLoader::load(std::string_view bmp) const {
     Picture picture;
+    if (!quizra::staysInside(bmp)) {
+        picture.status = Picture::Status::Outside;
+        return picture;
+    }
     // The path the exact names give; '\\' and '/' separate folders, empty names are skipped.
     std::string exact = directory_;
     for (std::string_view rest = bmp; !rest.empty();) {

@@ -114,10 +114,12 @@ TEST_F(QtPictures, TellsWhatIsFoundOnlyIgnoringCase) {
     EXPECT_EQ(trailing.foundIgnoringCase, "Pic/A.png");
 }
 
-TEST_F(QtPictures, MissingUnreadableAndNotAnImage) {
+TEST_F(QtPictures, MissingOutsideUnreadableAndNotAnImage) {
     bank.write("notes.png", "not a picture");
     std::filesystem::create_directory(bank.path() / "folder.png");
     EXPECT_EQ(load("none.png").status, Picture::Status::Missing);
+    EXPECT_EQ(load("pic\\..\\..\\" + bank.path().filename().string() + "\\notes.png").status,
+              Picture::Status::Outside);
     EXPECT_EQ(load("folder.png").status, Picture::Status::Unreadable);
     const Picture notes = load("notes.png");
     EXPECT_EQ(notes.status, Picture::Status::NotAnImage);

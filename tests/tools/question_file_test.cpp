@@ -29,6 +29,7 @@ public:
         {"Case.png", {Picture::Status::Loads, "case.png", "", 10, 10}},
         {"locked.png", {Picture::Status::Unreadable, "", "Permission denied", 0, 0}},
         {"text.png", {Picture::Status::NotAnImage, "", "Unsupported image format", 0, 0}},
+        {"..\\up.png", {Picture::Status::Outside, "", "", 0, 0}},
     };
 };
 
@@ -192,6 +193,9 @@ const Case Cases[] = {
     {"PictureUnreadable",
      oneEntry("bmp=locked.png\n"),
      {{10, E, "picture locked.png cannot be read: Permission denied"}}},
+    {"PictureOutsideTheBank",
+     oneEntry("bmp=..\\up.png\n"),
+     {{10, E, "picture ..\\up.png lies outside the bank folder"}}},
     {"PictureNotAnImage",
      oneEntry("bmp=text.png\n"),
      {{10, E, "picture text.png is not an image Qt can load"}}},
