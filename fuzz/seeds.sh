@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:?usage: fuzz/seeds.sh DIR}
-mkdir -p "$out"/profile_fuzzer "$out"/numbers_fuzzer "$out"/cp932_fuzzer
+mkdir -p "$out"/profile_fuzzer "$out"/numbers_fuzzer "$out"/cp932_fuzzer "$out"/checker_fuzzer
 
 files=(tests/bank/profiles/*.ini sample/TOI1.ini sample/TOI2.ini sample/TOI50.ini)
 n=0
@@ -18,6 +18,7 @@ for f in "${files[@]}"; do
         { printf '%s\0%s\0' "$1" "$2"; cat "$f"; } >"$out/profile_fuzzer/file$n-$1-$2"
     done
     cp "$f" "$out/cp932_fuzzer/file$n"
+    cp "$f" "$out/checker_fuzzer/file$n"
     # Every value in the file is a seed for the number target.
     grep -a -o '=.*' "$f" | tr -d '\r' | cut -c2- | head -n 40 | while IFS= read -r v; do
         printf '%s' "$v" >"$out/numbers_fuzzer/v$n-$(printf '%s' "$v" | cksum | cut -d' ' -f1)"

@@ -1,0 +1,117 @@
+// Fuzzes the bank check over a bank of one question file, TOI1.ini, written to a temporary
+// folder: every message is one line of UTF-8 on a line the file has, the exit status follows the
+// severities, and a file the check passes without an error always starts an exam.
+
+#include "check.h"
+#include "reference_profile.h"
+
+#include "bankcheck.h"
+#include "error.h"
+#include "files.h"
+#include "modMain.h"
+#include "random.h"
+#include "report.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using fuzz::check;
+
+// Pictures without an image decoder: what a name loads as follows from the name alone.
+class FakePictures : public bankcheck::PictureLoader {
+public:
+    bankcheck::Picture load(std::string_view bmp) const override {
+        const std::size_t hash = std::hash<std::string_view>{}(bmp);
+        bankcheck::Picture picture;
+        picture.status = static_cast<bankcheck::Picture::Status>(hash % 4);
+        if (picture.status == bankcheck::Picture::Status::Loads) {
+            picture.width = static_cast<int>(hash / 4 % 1200);
+            picture.height = static_cast<int>(hash / 4800 % 900);
+        } else if (picture.status != bankcheck::Picture::Status::Missing) {
+            picture.problem = "fake problem";
+        }
+        return picture;
+    }
+};
+
+const std::string &bankDirectory() {
+    static const std::string directory = [] {
+        char name[] = "/dev/shm/quizra-checker-fuzz-XXXXXX";
+        if (!mkdtemp(name)) std::abort();
+        return std::string(name);
+    }();
+    return directory;
+}
+
+void writeFile(const std::string &path, std::string_view bytes) {
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    if (!file) std::abort();
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// Whether the draw raises an error for this bank with every random value r.
+bool drawFails(double r) {
+    quizra::setRandomSource([r] { return r; });
+    try {
+        modMain::MakeMondai();
+        return false;
+    } catch (const quizra::QuizraError &) {
+        return true;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    const std::string &directory = bankDirectory();
+    writeFile(quizra::joinPath(directory, "TOI1.ini"), bytes);
+
+    const FakePictures pictures;
+    const auto diagnostics = bankcheck::checkBank(directory, pictures);
+    const std::size_t lines = fuzz::reference::splitLines(bytes).size();
+
+    std::size_t missing = 0, previousLine = 0;
+    bool errorInFile = false;
+    for (const auto &d : diagnostics) {
+        check(fuzz::isValidUtf8(d.message), "a message is not valid UTF-8");
+        check(d.message.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos,
+              "a message is not one line");
+        check(!d.message.empty(), "a message is empty");
+        if (d.file != "TOI1.ini") {
+            check(d.line == 0 && d.severity == bankcheck::Severity::Error,
+                  "a missing file is not one error for the whole file");
+            ++missing;
+            continue;
+        }
+        check(d.line <= lines, "a message points past the last line");
+        check(d.line >= previousLine, "the file's messages are not in line order");
+        previousLine = d.line;
+        errorInFile |= d.severity == bankcheck::Severity::Error;
+    }
+    check(missing == 49, "the 49 missing files are not each reported once");
+    check(bankcheck::exitStatus(diagnostics) == 2, "missing files do not give exit status 2");
+
+    std::ostringstream text, json;
+    bankcheck::printText(text, diagnostics, 50);
+    bankcheck::printJson(json, diagnostics, 50);
+    check(fuzz::isValidUtf8(text.str()) && fuzz::isValidUtf8(json.str()),
+          "the report is not valid UTF-8");
+
+    // A file without errors starts an exam, whichever entry the draw picks.
+    if (!errorInFile) {
+        quizra::setProgramDirectory(directory);
+        check(!drawFails(0.0) && !drawFails(0.5) && !drawFails(std::nextafter(1.0, 0.0)),
+              "the draw fails on a file the check passes without an error");
+        quizra::setRandomSource({});
+    }
+    return 0;
+}
