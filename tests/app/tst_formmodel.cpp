@@ -117,6 +117,11 @@ private slots:
         QVERIFY(!form.IsLoaded());
     }
 
+    void standardDialogsSpeakJapanese() {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("キャンセル"));
+    }
+
     void errorTextIsNumberThenDescription() {
         const auto error = std::make_exception_ptr(quizra::errors::indexOutOfRange(7));
         QVERIFY(Program::ErrorText(error).startsWith("9インデックス"));
