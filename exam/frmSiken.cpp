@@ -114,6 +114,9 @@ void frmSiken::cmdCorAns_Click() {
 }
 
 void frmSiken::cmdSyuuryou_Click() {
+    // A click queued while the clock finished the exam arrives at a hidden window: the exam is
+    // already over, and finishing again would store answers from a window nobody sees.
+    if (!isVisible()) return;
     SetAns(iNumber);
     Timer1->setEnabled(false);
     lblTime->setText(QString());
