@@ -1,0 +1,195 @@
+#!/usr/bin/env python3
+"""Runs every Quizra benchmark against its baseline and prints one table.
+
+usage: measure.py BUILD_DIR [RUNS]
+
+Process figures (start-up, peak memory) come from launching the programs: the time is taken
+with time.monotonic_ns() (CLOCK_MONOTONIC) just before the launch and compared with the
+CLOCK_MONOTONIC time the program prints at its first paint; peak memory is ru_maxrss from
+os.wait4. Baseline and Quizra runs alternate, so load on the machine hits both alike.
+In-process figures come from the Google Benchmark programs' JSON output.
+
+Every measured program runs under SCHED_FIFO when the launcher may set it (root), so that
+other work on a loaded machine does not stretch its wall time; otherwise under the normal
+policy. The start-up instruction count (callgrind) does not depend on load at all.
+"""
+
+import json
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+BUILD = os.path.abspath(sys.argv[1])
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 21
+WARM_UPS = 3
+
+
+def exe(name):
+    return os.path.join(BUILD, name)
+
+
+def real_time_priority():
+    os.sched_setscheduler(0, os.SCHED_FIFO, os.sched_param(10))
+
+
+def may_use_real_time():
+    try:
+        real_time_priority()
+        os.sched_setscheduler(0, os.SCHED_OTHER, os.sched_param(0))
+        return True
+    except OSError:
+        return False
+
+
+PRIORITY = real_time_priority if may_use_real_time() else None
+TIMEOUT = 60
+
+
+def launch(argv, env):
+    """Runs argv; returns (ns from launch to the time it printed, peak RSS in KiB)."""
+    start = time.monotonic_ns()
+    proc = subprocess.Popen(argv, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                            preexec_fn=PRIORITY)
+    watchdog = threading.Timer(TIMEOUT, proc.kill)  # a hung run must not hold the priority
+    watchdog.start()
+    line = proc.stdout.readline().split()
+    proc.stdout.close()
+    _, status, usage = os.wait4(proc.pid, 0)
+    watchdog.cancel()
+    if status != 0 or len(line) != 2:
+        raise RuntimeError(f"{argv} failed: status {status}, printed {line}")
+    return int(line[1]) - start, usage.ru_maxrss
+
+
+def alternate(baseline, subject, env, runs):
+    """Medians of (elapsed ns, peak KiB) for baseline and subject, launched in turn."""
+    results = {"baseline": [], "subject": []}
+    for i in range(WARM_UPS + runs):
+        for key, argv in (("baseline", baseline), ("subject", subject)):
+            measured = launch(argv, env)
+            if i >= WARM_UPS:
+                results[key].append(measured)
+    return {key: (statistics.median(r[0] for r in rs), statistics.median(r[1] for r in rs))
+            for key, rs in results.items()}
+
+
+def base_env(platform):
+    env = dict(os.environ, QT_QPA_PLATFORM=platform)
+    runtime = os.path.join(BUILD, "xdg-runtime")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    env["XDG_RUNTIME_DIR"] = runtime
+    return env
+
+
+class Xvfb:
+    """A private Xvfb server with no window manager, stopped on exit."""
+
+    def __enter__(self):
+        for number in range(140, 200):
+            if not os.path.exists(f"/tmp/.X11-unix/X{number}") and \
+                    not os.path.exists(f"/tmp/.X{number}-lock"):
+                break
+        self.display = f":{number}"
+        self.proc = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1024x768x24",
+                                      "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     preexec_fn=PRIORITY)
+        deadline = time.monotonic() + 10
+        while not os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            if time.monotonic() > deadline or self.proc.poll() is not None:
+                raise RuntimeError("Xvfb did not start")
+            time.sleep(0.05)
+        return self
+
+    def __exit__(self, *exc):
+        self.proc.terminate()
+        self.proc.wait()
+
+
+def google_benchmark(argv, env):
+    out = subprocess.run(argv + ["--benchmark_format=json"], env=env, check=True,
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                         preexec_fn=PRIORITY, timeout=600).stdout
+    return {b["name"]: b for b in json.loads(out)["benchmarks"]}
+
+
+def instructions(argv, env):
+    """Instructions the program executes from start to exit, counted by callgrind."""
+    done = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null"] + argv,
+                          env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+                          timeout=600)
+    return int(re.search(r"Collected : (\d+)", done.stderr).group(1))
+
+
+def main():
+    rows = []
+    ms = lambda ns: ns / 1e6
+    bare = [exe("bare_qt")]
+
+    env = base_env("offscreen")
+    start = alternate(bare, [exe("quizra_probe"), "startup"], env, RUNS)
+    rows.append(("start-up to menu paint, offscreen (median ms)", ms(start["subject"][0]),
+                 ms(start["baseline"][0]), "ratio", 1.15))
+    if shutil.which("valgrind"):
+        rows.append(("start-up instructions to menu paint, offscreen (millions)",
+                     instructions([exe("quizra_probe"), "startup"], env) / 1e6,
+                     instructions(bare, env) / 1e6, "ratio", 1.15))
+    with Xvfb() as x:
+        xenv = dict(base_env("xcb"), DISPLAY=x.display)
+        xstart = alternate(bare, [exe("quizra_probe"), "startup"], xenv, RUNS)
+    rows.append(("start-up to menu paint, Xvfb (median ms)", ms(xstart["subject"][0]),
+                 ms(xstart["baseline"][0]), "ratio", 1.15))
+
+    exam = google_benchmark([exe("quizra_exam_bench")], env)
+    for name, label, target in (
+            ("exam_start/sample", "exam start, sample bank (median ms)", 30),
+            ("exam_start/1000_entries", "exam start, 50 x 1,000 entries (median ms)", 150),
+            ("moving/no_picture", "moving, no picture (median ms)", 2),
+            ("moving/png_640x400", "moving, 640x400 PNG (median ms)", 10)):
+        found = next(b for n, b in exam.items() if n.startswith(name + "/"))
+        rows.append((label, found["median_ms"], None, "below", target))
+
+    bank = tempfile.mkdtemp(prefix="quizra-measure-")
+    try:
+        subprocess.run([exe("make_bank"), bank, "10", "picture"], check=True)
+        memory = alternate(bare, [exe("quizra_probe"), "exam", bank], env, max(5, RUNS // 4))
+    finally:
+        shutil.rmtree(bank)
+    rows.append(("peak RSS, whole exam with pictures (MiB)", memory["subject"][1] / 1024,
+                 memory["baseline"][1] / 1024, "plus", 15))
+
+    reader = google_benchmark([exe("quizra_bench"), "--benchmark_filter=getIniString|readAndScan",
+                               "--benchmark_repetitions=5"], env)
+    for size in ("20KB", "2MB"):
+        subject = reader[f"getIniString/{size}_median"]["real_time"]
+        floor = reader[f"readAndScan/{size}_median"]["real_time"]
+        rows.append((f"GetIniString vs read-and-scan, {size} file (median us)", subject / 1e3,
+                     floor / 1e3, "ratio", 1.5))
+
+    policy = "SCHED_FIFO" if PRIORITY else "normal scheduling"
+    print(f"load average at the end: {os.getloadavg()[0]:.2f} on {os.cpu_count()} cores; "
+          f"{policy}; {RUNS} runs per start-up median")
+    print(f"| {'figure':<58} | {'Quizra':>9} | {'baseline':>9} | {'ratio':>7} | {'target':>12} | met |")
+    print(f"|{'-' * 60}|{'-' * 11}|{'-' * 11}|{'-' * 9}|{'-' * 14}|-----|")
+    for label, value, baseline, kind, target in rows:
+        if kind == "ratio":
+            ratio = value / baseline
+            relation, met, goal = f"{ratio:.2f}x", ratio <= target, f"<= {target}x"
+        elif kind == "plus":
+            relation, met, goal = f"+{value - baseline:.1f}", value <= baseline + target, \
+                f"<= +{target}"
+        else:
+            relation, met, goal = "", value < target, f"< {target}"
+        base = f"{baseline:9.2f}" if baseline is not None else f"{'-':>9}"
+        print(f"| {label:<58} | {value:9.2f} | {base} | {relation:>7} | {goal:>12} | "
+              f"{'yes' if met else 'NO':<3} |")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,75 @@
+#include "paint_probe.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+#include <ctime>
+
+std::int64_t monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+PaintProbe::PaintProbe() {
+    qApp->installEventFilter(this);
+}
+
+void PaintProbe::arm(Which which) {
+    which_ = std::move(which);
+    done_ = false;
+    paintedAt_ = 0;
+}
+
+bool PaintProbe::wait(int timeoutMs) {
+    const std::int64_t deadline = monotonicNs() + std::int64_t{timeoutMs} * 1'000'000;
+    while (!done_ && monotonicNs() < deadline)
+        QCoreApplication::processEvents();
+    return done_;
+}
+
+void PaintProbe::painted(QWidget *window) {
+    const std::int64_t ns = monotonicNs();
+    if (!done_ && which_ && which_(window)) {
+        done_ = true;
+        paintedAt_ = ns;
+    }
+    if (onPaint) onPaint(window, ns);
+}
+
+// A window is painted while Qt handles its exposure (first display) or the update request
+// that follows changes to its widgets. The filter lets the window handle the event first,
+// then notes the time.
+bool PaintProbe::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::UpdateRequest && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (!widget->isWindow()) return false;
+        static_cast<QObject *>(widget)->event(event); // event() is public only on QObject
+        painted(widget);
+        return true;
+    }
+    if (event->type() == QEvent::Expose && watched->isWindowType()) {
+        auto *window = static_cast<QWindow *>(watched);
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->windowHandle() != window) continue;
+            static_cast<QObject *>(window)->event(event);
+            if (window->isExposed()) painted(widget);
+            return true;
+        }
+    }
+    return false;
+}
+
+void quitAtFirstPaint(PaintProbe &probe, PaintProbe::Which which) {
+    probe.onPaint = [which = std::move(which), done = false](QWidget *window,
+                                                             std::int64_t ns) mutable {
+        if (done || !which(window)) return;
+        done = true;
+        std::printf("paint %lld\n", static_cast<long long>(ns));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    };
+}
