@@ -137,7 +137,7 @@ def main():
     rows.append(("start-up to menu paint, offscreen (median ms)", ms(start["subject"][0]),
                  ms(start["baseline"][0]), "ratio", 1.15))
     if shutil.which("valgrind"):
-        rows.append(("start-up instructions to menu paint, offscreen (millions)",
+        rows.append(("start-up instructions, launch to menu paint and exit (M)",
                      instructions([exe("quizra_probe"), "startup"], env) / 1e6,
                      instructions(bare, env) / 1e6, "ratio", 1.15))
     with Xvfb() as x:

@@ -41,26 +41,27 @@ void PaintProbe::painted(QWidget *window) {
 }
 
 // A window is painted while Qt handles its exposure (first display) or the update request
-// that follows changes to its widgets. The filter lets the window handle the event first,
-// then notes the time.
+// that follows changes to its widgets. The filter lets the window handle the event first, then
+// notes the time if any widget received a paint event meanwhile: Qt may take an exposure
+// without painting and paint at a later update request.
 bool PaintProbe::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::UpdateRequest && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        if (!widget->isWindow()) return false;
-        static_cast<QObject *>(widget)->event(event); // event() is public only on QObject
-        painted(widget);
-        return true;
+    if (event->type() == QEvent::Paint) {
+        ++paintEvents_;
+        return false;
     }
+    QWidget *window = nullptr;
+    if (event->type() == QEvent::UpdateRequest && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->isWindow())
+        window = static_cast<QWidget *>(watched);
     if (event->type() == QEvent::Expose && watched->isWindowType()) {
-        auto *window = static_cast<QWindow *>(watched);
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->windowHandle() != window) continue;
-            static_cast<QObject *>(window)->event(event);
-            if (window->isExposed()) painted(widget);
-            return true;
-        }
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->windowHandle() == watched) window = widget;
     }
-    return false;
+    if (!window) return false;
+    const long before = paintEvents_;
+    watched->event(event);
+    if (paintEvents_ != before) painted(window);
+    return true;
 }
 
 void quitAtFirstPaint(PaintProbe &probe, PaintProbe::Which which) {

@@ -37,6 +37,7 @@ private:
 
     Which which_;
     bool done_ = false;
+    long paintEvents_ = 0;
     std::int64_t paintedAt_ = 0;
 };
 
