@@ -1,41 +1,27 @@
 #pragma once
 
 #include "app/forms.h"
-#include "app/formslot.h"
-#include "app/program.h"
 #include "bank/clock.h"
 #include "bank/modMain.h"
 #include "exam/frmSiken.h"
 #include "results/frmSeiseki.h"
-
-#include <QCoreApplication>
-#include <QStringList>
+#include "support/programseams.h"
 
 #include <string>
 
 // A bank of 50 plain questions ("Q1" .. "Q50", choices a to d, answers cycling 1 to 4, no
 // picture, one row), with message boxes, the end of the program and the clock caught.
-struct ExamFixture {
+struct ExamFixture : ProgramSeams {
     static constexpr double Start = 45000.5; // in days, as the clock counts
-    QStringList boxes;
-    int ends = 0;
     double now = Start;
 
     ExamFixture() {
-        Program::setMsgBoxHandler([this](const QString &text) { boxes << text; });
-        Program::setEndHandler([this] { ++ends; });
         quizra::setClock([this] { return now; });
         for (int i = 0; i < modMain::QuestionCount; ++i)
             modMain::Mondai(i) = {"Q" + std::to_string(i + 1),          "a", "b", "c", "d",
                                   static_cast<std::int16_t>(i % 4 + 1), "",  0};
     }
-    ~ExamFixture() {
-        FormSlotBase::DiscardAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Program::setMsgBoxHandler({});
-        Program::setEndHandler({});
-        quizra::setClock({});
-    }
+    ~ExamFixture() { quizra::setClock({}); }
 
     // Opens the exam as the menu's start command does.
     frmSiken &start() {

@@ -70,7 +70,7 @@ private slots:
         exam.Timer1_Timer();
         QVERIFY(!exam.isVisible() && Forms::frmSeiseki()->isVisible());
         QVERIFY(!exam.Timer1->isActive());
-        QCOMPARE(f.boxes, QStringList{});
+        QCOMPARE(f.messages, QStringList{});
     }
 };
 

@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(notice->pos(), exam.Image1->pos());
         exam.cmdNext_Click();
         QVERIFY(!notice->isVisibleTo(&exam));
-        QCOMPARE(f.boxes, QStringList{});
+        QCOMPARE(f.messages, QStringList{});
         QCOMPARE(f.ends, 0);
         QVERIFY(exam.isVisible());
     }

@@ -77,7 +77,7 @@ private slots:
                 QVERIFY(exam().isVisible() && exam().Timer1->isActive());
             }
         }
-        QCOMPARE(f.boxes, QStringList{});
+        QCOMPARE(f.messages, QStringList{});
     }
 
     // Ticks that piled up while the machine was busy all arrive once time is up.
