@@ -63,6 +63,19 @@ std::string singleCaselessMatch(const std::string &directory, std::string_view n
     return matches == 1 ? found : std::string();
 }
 
+// The names along a relative path, '\\' separating folders as '/' does; empty names skipped.
+std::vector<std::string_view> pathComponents(std::string_view relativePath) {
+    std::vector<std::string_view> components;
+    std::size_t start = 0;
+    while (start <= relativePath.size()) {
+        std::size_t end = relativePath.find_first_of("/\\", start);
+        if (end == std::string_view::npos) end = relativePath.size();
+        if (end > start) components.push_back(relativePath.substr(start, end - start));
+        start = end + 1;
+    }
+    return components;
+}
+
 } // namespace
 
 const std::string &programDirectory() {
@@ -84,13 +97,7 @@ std::string resolvePath(std::string_view directory, std::string_view relativePat
     std::string exact(directory);
     std::string found(directory);
     bool resolving = true;
-    std::size_t start = 0;
-    while (start <= relativePath.size()) {
-        std::size_t end = relativePath.find_first_of("/\\", start);
-        if (end == std::string_view::npos) end = relativePath.size();
-        const std::string_view component = relativePath.substr(start, end - start);
-        start = end + 1;
-        if (component.empty()) continue;
+    for (const std::string_view component : pathComponents(relativePath)) {
         exact = joinPath(exact, component);
         if (!resolving) continue;
         std::string candidate = joinPath(found, component);
@@ -109,15 +116,10 @@ std::string resolvePath(std::string_view directory, std::string_view relativePat
 
 bool staysInside(std::string_view relativePath) {
     int depth = 0;
-    std::size_t start = 0;
-    while (start <= relativePath.size()) {
-        std::size_t end = relativePath.find_first_of("/\\", start);
-        if (end == std::string_view::npos) end = relativePath.size();
-        const std::string_view component = relativePath.substr(start, end - start);
-        start = end + 1;
+    for (const std::string_view component : pathComponents(relativePath)) {
         if (component == "..") {
             if (--depth < 0) return false;
-        } else if (!component.empty() && component != ".") {
+        } else if (component != ".") {
             ++depth;
         }
     }

@@ -10,17 +10,9 @@
 #include <iostream>
 
 int check::check(Arguments arguments) {
-    bool json = false;
-    std::string_view directory = ".";
-    int directories = 0;
-    for (const std::string_view argument : arguments) {
-        if (argument == "--json")
-            json = true;
-        else if (argument.starts_with("-") || ++directories > 1)
-            return BadUsage;
-        else
-            directory = argument;
-    }
+    BankArguments parsed;
+    if (!parseBankArguments(arguments, parsed)) return BadUsage;
+    const auto [directory, json] = parsed;
     if (!useBankDirectory(directory)) return 2;
 
     const std::string folder(directory);

@@ -18,6 +18,14 @@ int get(Arguments arguments);
 int dump(Arguments arguments);
 int check(Arguments arguments);
 
+// The arguments of dump and check: at most one bank folder ("." when none) and "--json".
+struct BankArguments {
+    std::string_view directory = ".";
+    bool json = false;
+};
+// False when the arguments are none of those.
+bool parseBankArguments(Arguments arguments, BankArguments &parsed);
+
 // The bank folder named on the command line, "." when none is given; prints a message and
 // returns false when it is not a folder.
 bool useBankDirectory(std::string_view directory);

@@ -160,17 +160,9 @@ void printJson(const std::vector<QuestionFile> &files) {
 } // namespace
 
 int dump(Arguments arguments) {
-    bool json = false;
-    std::string_view directory = ".";
-    int directories = 0;
-    for (const std::string_view argument : arguments) {
-        if (argument == "--json")
-            json = true;
-        else if (argument.starts_with("-") || ++directories > 1)
-            return BadUsage;
-        else
-            directory = argument;
-    }
+    BankArguments parsed;
+    if (!parseBankArguments(arguments, parsed)) return BadUsage;
+    const auto [directory, json] = parsed;
     if (!useBankDirectory(directory)) return 1;
 
     std::vector<QuestionFile> files;

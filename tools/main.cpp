@@ -26,6 +26,19 @@ constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DI
 
 } // namespace
 
+bool check::parseBankArguments(Arguments arguments, BankArguments &parsed) {
+    int directories = 0;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--json")
+            parsed.json = true;
+        else if (argument.starts_with("-") || ++directories > 1)
+            return false;
+        else
+            parsed.directory = argument;
+    }
+    return true;
+}
+
 bool check::useBankDirectory(std::string_view directory) {
     const std::string path(directory.empty() ? "." : directory);
     struct stat info;
