@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QStyleOptionFocusRect>
 
 namespace {
@@ -119,6 +120,13 @@ void OptionGroup::clipOverlaps() {
         else
             button.setMask(visible);
     }
+}
+
+FrameControl::FrameControl(QWidget *parent, const QString &caption) : QGroupBox(caption, parent) {
+    // The classic style draws the caption in the frame line; the desktop style would set it
+    // above the frame and shift the frame down.
+    static QStyle *const classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (classic) setStyle(classic);
 }
 
 ImageControl::ImageControl(QWidget *parent, QRect designRect)

@@ -3,6 +3,7 @@
 #include "bank/error.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,6 +110,12 @@ public:
     explicit TickTimer(QObject *parent);
     bool Enabled() const { return isActive(); }
     void setEnabled(bool enabled);
+};
+
+// A frame that holds and clips other controls, its caption standing in its top edge.
+class FrameControl : public QGroupBox {
+public:
+    explicit FrameControl(QWidget *parent, const QString &caption = {});
 };
 
 // A push button that Enter clicks while it has the focus, as Space does.

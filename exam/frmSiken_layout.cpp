@@ -6,7 +6,7 @@
 
 // The controls of the exam window, in the order and at the places of its design.
 frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
-    Frame2 = new QGroupBox(this);
+    Frame2 = new FrameControl(this);
     twips::place(Frame2, 240, 240, 11295, 7575);
 
     txtQ = new QPlainTextEdit(Frame2);
@@ -41,7 +41,7 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     Image1->stackUnder(&Option1(0));
     lblPictureNotice->stackUnder(&Option1(0));
 
-    Frame1 = new QGroupBox(QStringLiteral("残り時間"), this);
+    Frame1 = new FrameControl(this, QStringLiteral("残り時間"));
     twips::place(Frame1, 240, 7920, 1095, 615);
 
     // A fixed name keeps assistive technology from announcing every tick of the clock.
@@ -49,7 +49,7 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     twips::place(lblTime, 360, 240, 615, 255);
     lblTime->setAccessibleName(QStringLiteral("残り時間"));
 
-    Frame3 = new QGroupBox(QStringLiteral("正 答"), this);
+    Frame3 = new FrameControl(this, QStringLiteral("正 答"));
     twips::place(Frame3, 2160, 7920, 1215, 615);
 
     lblCorAns = new QLabel(Frame3);

@@ -115,7 +115,7 @@ void frmSeiseki::createSheet() {
 }
 
 void frmSeiseki::createSummary() {
-    Frame1 = new QGroupBox(this);
+    Frame1 = new FrameControl(this);
     twips::place(Frame1, 5040, 3960, 5655, 3375);
 
     new ShapeControl(Frame1, 120, 360, 5175, 2775); // Shape1
