@@ -86,19 +86,25 @@ void report(benchmark::State &state, const std::vector<double> &milliseconds) {
     state.counters["median_ms"] = median(milliseconds);
 }
 
+// Times one click into the iteration and times; false (and the benchmark marked failed) when
+// the window was never painted.
+bool timeClick(benchmark::State &state, std::vector<double> &times, QAbstractButton *button) {
+    const double ms = clickToPaint(button, isExam);
+    if (ms < 0) {
+        state.SkipWithError("the exam window was never painted");
+        return false;
+    }
+    state.SetIterationTime(ms / 1e3);
+    times.push_back(ms);
+    return true;
+}
+
 // 試験開始 on the menu until the exam window's first paint of question 1.
 void examStart(benchmark::State &state, const fs::path &bank) {
     quizra::setProgramDirectory(bank.string());
     std::vector<double> times;
     for (auto _ : state) {
-        frmMenu &menu = showMenu();
-        const double ms = clickToPaint(menu.cmd1, isExam);
-        if (ms < 0) {
-            state.SkipWithError("the exam window was never painted");
-            break;
-        }
-        state.SetIterationTime(ms / 1e3);
-        times.push_back(ms);
+        if (!timeClick(state, times, showMenu().cmd1)) break;
         Forms::frmSiken().Unload();
         settle();
     }
@@ -115,13 +121,7 @@ void moving(benchmark::State &state, const fs::path &bank) {
     for (auto _ : state) {
         if (exam.iNumber >= 49) forward = false;
         if (exam.iNumber <= 0) forward = true;
-        const double ms = clickToPaint(forward ? exam.cmdNext : exam.cmdBefore, isExam);
-        if (ms < 0) {
-            state.SkipWithError("the exam window was never repainted");
-            break;
-        }
-        state.SetIterationTime(ms / 1e3);
-        times.push_back(ms);
+        if (!timeClick(state, times, forward ? exam.cmdNext : exam.cmdBefore)) break;
     }
     Forms::frmSiken().Unload();
     settle();
