@@ -1,7 +1,9 @@
 #include "files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <new>
@@ -126,7 +128,7 @@ bool staysInside(std::string_view relativePath) {
     return true;
 }
 
-FileBytes readFileBytes(const std::string &path) {
+FileBytes readFileBytes(const std::string &path, std::size_t limit) {
     FileBytes result;
     // Opening a named pipe would wait for a writer: open without waiting, then refuse it below.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -142,13 +144,17 @@ FileBytes readFileBytes(const std::string &path) {
         if (S_ISDIR(info.st_mode)) throw std::system_error(EISDIR, std::generic_category());
         // Pipes and devices may never end; a question file is a regular file.
         if (!S_ISREG(info.st_mode)) throw std::system_error(EINVAL, std::generic_category());
-        // Files that report no size (/proc) are read in blocks until the end.
+        const auto tooLarge = [] { return std::system_error(EFBIG, std::generic_category()); };
+        if (info.st_size > 0 && static_cast<std::uintmax_t>(info.st_size) > limit) throw tooLarge();
+        // Files that report no size (/proc) are read in blocks until the end, or past the limit.
         std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096;
         std::size_t length = 0;
         result.bytes.resize(capacity);
         for (;;) {
+            if (length > limit) throw tooLarge();
             if (length == capacity) {
-                capacity *= 2;
+                // One block past the limit: some /proc files read only in whole blocks.
+                capacity = std::min(capacity * 2, limit + 4096);
                 result.bytes.resize(capacity);
             }
             const ssize_t got = read(fd, result.bytes.data() + length, capacity - length);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +33,13 @@ struct FileBytes {
     std::string bytes;   // Ok: the contents
     int errorNumber = 0; // NotFound/Error: errno
 };
-FileBytes readFileBytes(const std::string &path);
+// No question file or picture is read past this size: far above any real bank, it keeps a
+// runaway file (or one without end, such as some of /proc) from taking the program's memory.
+inline constexpr std::size_t MaxFileBytes = std::size_t{64} << 20;
+
+// Reads a whole regular file. A file larger than limit is an Error with errorNumber EFBIG,
+// found without reading it when the file reports its size, else after limit + 1 bytes.
+FileBytes readFileBytes(const std::string &path, std::size_t limit = MaxFileBytes);
 
 // Reads the file name in directory as the reader looks it up: the exact name first, then, when
 // that is not found, the one name that matches ignoring case (see resolvePath).

@@ -41,4 +41,15 @@ TEST(ReadFileBytes, TellsMissingFromUnreadable) {
     EXPECT_EQ(folder.errorNumber, EISDIR);
 }
 
+TEST(ReadFileBytes, RefusesFilesPastTheLimit) {
+    TempDir dir;
+    dir.write("a.ini", "0123456789");
+    EXPECT_EQ(quizra::readFileBytes(dir.str() + "/a.ini", 10).bytes, "0123456789");
+    EXPECT_EQ(quizra::readFileBytes(dir.str() + "/a.ini", 9).errorNumber, EFBIG);
+    // A "regular file" that reports no size and has no end.
+    const quizra::FileBytes endless = quizra::readFileBytes("/proc/self/pagemap", 1 << 20);
+    EXPECT_EQ(endless.status, quizra::FileBytes::Status::Error);
+    EXPECT_EQ(endless.errorNumber, EFBIG);
+}
+
 } // namespace
