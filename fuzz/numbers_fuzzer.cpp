@@ -102,11 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const double r = static_cast<double>(bits >> 11) * 0x1p-53;
         const double count = number.value_or(raw[1]);
         const auto k = orOverflow([&] { return modMain::entryNumber(r, count); });
-        const auto wantK = referenceInteger16(std::floor(r * count + 1));
+        const auto wantK = referenceInteger16(std::floor(r * count) + 1);
         check(k.has_value() == wantK.has_value(),
-              "entry number: overflow disagrees with the range of floor(r * count + 1)");
+              "entry number: overflow disagrees with the range of floor(r * count) + 1");
         if (k) {
-            check(*k == *wantK, "entry number differs from floor(r * count + 1)");
+            check(*k == *wantK, "entry number differs from floor(r * count) + 1");
             check(modMain::entrySection(*k) == "SEC" + std::to_string(*k),
                   "entry section is not SEC followed by the number");
         }
