@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <new>
 #include <sys/stat.h>
 #include <system_error>
@@ -149,15 +150,18 @@ FileBytes readFileBytes(const std::string &path, std::size_t limit) {
         // Files that report no size (/proc) are read in blocks until the end, or past the limit.
         std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096;
         std::size_t length = 0;
-        result.bytes.resize(capacity);
+        // Every byte is written by read before it is looked at: no zero-filling first.
+        auto storage = std::make_unique_for_overwrite<char[]>(capacity);
         for (;;) {
             if (length > limit) throw tooLarge();
             if (length == capacity) {
                 // One block past the limit: some /proc files read only in whole blocks.
                 capacity = std::min(capacity * 2, limit + 4096);
-                result.bytes.resize(capacity);
+                auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+                std::copy_n(storage.get(), length, larger.get());
+                storage = std::move(larger);
             }
-            const ssize_t got = read(fd, result.bytes.data() + length, capacity - length);
+            const ssize_t got = read(fd, storage.get() + length, capacity - length);
             if (got < 0) {
                 if (errno == EINTR) continue;
                 throw std::system_error(errno, std::generic_category());
@@ -165,11 +169,12 @@ FileBytes readFileBytes(const std::string &path, std::size_t limit) {
             if (got == 0) break;
             length += static_cast<std::size_t>(got);
         }
-        result.bytes.resize(length);
+        result.bytes = std::string_view(storage.get(), length);
+        result.storage = std::move(storage);
     } catch (const std::system_error &e) {
-        result = {FileBytes::Status::Error, {}, e.code().value()};
+        result = {FileBytes::Status::Error, {}, e.code().value(), {}};
     } catch (const std::bad_alloc &) {
-        result = {FileBytes::Status::Error, {}, ENOMEM};
+        result = {FileBytes::Status::Error, {}, ENOMEM, {}};
     }
     close(fd);
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +31,9 @@ bool staysInside(std::string_view relativePath);
 struct FileBytes {
     enum class Status { Ok, NotFound, Error };
     Status status = Status::Ok;
-    std::string bytes;   // Ok: the contents
-    int errorNumber = 0; // NotFound/Error: errno
+    std::string_view bytes;          // Ok: the contents, held in storage
+    int errorNumber = 0;             // NotFound/Error: errno
+    std::unique_ptr<char[]> storage; // not zero-filled before the read
 };
 // No question file or picture is read past this size: far above any real bank, it keeps a
 // runaway file (or one without end, such as some of /proc) from taking the program's memory.

@@ -27,7 +27,9 @@ constexpr int AreaWidth = (11295 - 240) / 15;
 constexpr int SingleRowHeight = (7575 - 2040) / 15;
 constexpr int StackedHeight = (7575 - 3600) / 15;
 
-std::string fileName(int n) { return "TOI" + std::to_string(n) + ".ini"; }
+std::string fileName(int n) {
+    return "TOI" + std::to_string(n) + ".ini";
+}
 
 std::string read(const std::string &key, const std::string &section, int n) {
     std::string value = "unset";
@@ -38,7 +40,7 @@ std::string read(const std::string &key, const std::string &section, int n) {
 std::string fileBytes(const std::string &path) {
     const quizra::FileBytes file = quizra::readFileBytes(path);
     EXPECT_EQ(file.status, quizra::FileBytes::Status::Ok) << path;
-    return file.bytes;
+    return std::string(file.bytes);
 }
 
 class SampleBank : public ::testing::Test {
@@ -139,7 +141,8 @@ TEST_F(SampleBank, EveryPictureExistsByItsExactNameLoadsAndFits) {
             std::string relative = bmp;
             std::replace(relative.begin(), relative.end(), '\\', '/');
             const std::string exact = quizra::joinPath(SampleDir, relative);
-            ASSERT_TRUE(std::filesystem::is_regular_file(exact)) << "missing or found only ignoring case";
+            ASSERT_TRUE(std::filesystem::is_regular_file(exact))
+                << "missing or found only ignoring case";
             EXPECT_EQ(quizra::resolvePath(SampleDir, bmp), exact);
 
             QImageReader reader(QString::fromStdString(exact));
