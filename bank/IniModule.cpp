@@ -1,16 +1,29 @@
 #include "IniModule.h"
 
 #include "cp932.h"
-#include "files.h"
 #include "profile.h"
+
+#include <cerrno>
 
 namespace IniModule {
 
 bool GetIniString(std::string_view key, std::string_view section, std::string_view fileName,
                   std::string &value) {
+    return IniFile(fileName).GetIniString(key, section, value);
+}
+
+// The reader never raises: any failure leaves value as it was and reports false.
+IniFile::IniFile(std::string_view fileName) {
     try {
-        const quizra::FileBytes file = quizra::readFileIn(quizra::programDirectory(), fileName);
-        switch (file.status) {
+        file_ = quizra::readFileIn(quizra::programDirectory(), fileName);
+    } catch (...) {
+        file_ = {quizra::FileBytes::Status::Error, {}, ENOMEM, {}};
+    }
+}
+
+bool IniFile::GetIniString(std::string_view key, std::string_view section, std::string &value) {
+    try {
+        switch (file_.status) {
         case quizra::FileBytes::Status::NotFound:
             value.clear();
             return true;
@@ -19,12 +32,19 @@ bool GetIniString(std::string_view key, std::string_view section, std::string_vi
         case quizra::FileBytes::Status::Ok:
             break;
         }
-        value = quizra::decodeCp932(quizra::profileValue(file.bytes, section, key));
+        if (section != section_) {
+            sectionLines_ = quizra::profileSection(file_.bytes, section);
+            section_ = section;
+        }
+        value = quizra::decodeCp932(quizra::sectionValue(sectionLines_, key));
         return true;
     } catch (...) {
-        // The reader never raises: any failure leaves value as it was and reports false.
         return false;
     }
+}
+
+bool IniFile::tooLarge() const {
+    return file_.status == quizra::FileBytes::Status::Error && file_.errorNumber == EFBIG;
 }
 
 } // namespace IniModule

@@ -16,6 +16,10 @@ QuizraError overflow(const std::string &detail) {
     return {Overflow, text};
 }
 
+QuizraError fileTooLarge(const std::string &detail) {
+    return {FileTooLarge, "ファイルが大きすぎます。 (" + detail + ")"};
+}
+
 QuizraError indexOutOfRange(long index) {
     return {IndexOutOfRange,
             "インデックスが有効範囲にありません。 (" + std::to_string(index) + ")"};

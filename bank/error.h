@@ -20,10 +20,13 @@ private:
 
 namespace errors {
 inline constexpr int Overflow = 6;
+inline constexpr int FileTooLarge = 7;
 inline constexpr int IndexOutOfRange = 9;
 
 // An overflow; detail, when given, says where the offending number came from.
 QuizraError overflow(const std::string &detail = {});
+// A question file past the size the program reads; detail names the file.
+QuizraError fileTooLarge(const std::string &detail);
 QuizraError indexOutOfRange(long index);
 } // namespace errors
 

@@ -39,15 +39,16 @@ template <class Convert> auto numberFrom(const Source &source, Convert convert) 
 
 // The value of key, read into a fresh string so that a failed read leaves "" rather than
 // whatever the slot held from an earlier exam.
-std::string readText(std::string_view file, std::string_view section, std::string_view key) {
+std::string readText(IniModule::IniFile &file, std::string_view section, std::string_view key) {
     std::string text;
-    IniModule::GetIniString(key, section, file, text);
+    file.GetIniString(key, section, text);
     return text;
 }
 
-std::int16_t readInteger(std::string_view file, std::string_view section, std::string_view key) {
+std::int16_t readInteger(IniModule::IniFile &file, std::string_view fileName,
+                         std::string_view section, std::string_view key) {
     const std::string text = readText(file, section, key);
-    return numberFrom(Source{file, section, key, text},
+    return numberFrom(Source{fileName, section, key, text},
                       [&] { return quizra::toInteger16(quizra::textToNumber(text)); });
 }
 
@@ -69,9 +70,12 @@ std::string questionFileName(int index) {
 
 void MakeMondai() {
     for (int i = 0; i < QuestionCount; ++i) {
-        const std::string file = questionFileName(i);
+        const std::string fileName = questionFileName(i);
+        // Each file is read once for all its values.
+        IniModule::IniFile file(fileName);
+        if (file.tooLarge()) throw quizra::errors::fileTooLarge(fileName);
         const std::string countText = readText(file, "COUNT", "ALL");
-        const Source countSource{file, "COUNT", "ALL", countText};
+        const Source countSource{fileName, "COUNT", "ALL", countText};
         const double count =
             numberFrom(countSource, [&] { return quizra::textToNumber(countText); });
         const double r = quizra::Rnd();
@@ -84,9 +88,9 @@ void MakeMondai() {
         slot.ans2 = readText(file, section, "ans2");
         slot.ans3 = readText(file, section, "ans3");
         slot.ans4 = readText(file, section, "ans4");
-        slot.ans = readInteger(file, section, "ans");
+        slot.ans = readInteger(file, fileName, section, "ans");
         slot.bmp = readText(file, section, "bmp");
-        slot.type = readInteger(file, section, "type");
+        slot.type = readInteger(file, fileName, section, "type");
     }
 }
 

@@ -3,6 +3,7 @@
 #include "cp932.h"
 
 #include <bit>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -124,6 +125,25 @@ std::uint64_t lineBreakMask(std::string_view bytes, std::size_t start) {
     return mask;
 }
 
+// Start of the first section line at or after the line start from; the size of the file when
+// there is none. A '[' heads a section line when only blanks stand between it and a line end
+// or the start of the file. Blanks and line ends are below 0x40, never the second byte of a
+// double-byte character, so such a '[' is a character of its own; searching for '[' alone
+// passes over the lines between sections at the speed of memchr.
+std::size_t findSectionLine(std::string_view bytes, std::size_t from) {
+    const char *data = bytes.data();
+    for (std::size_t at = from; at < bytes.size(); ++at) {
+        const void *bracket = std::memchr(data + at, '[', bytes.size() - at);
+        if (!bracket) break;
+        at = static_cast<std::size_t>(static_cast<const char *>(bracket) - data);
+        std::size_t start = at;
+        while (start > 0 && isBlank(data[start - 1]))
+            --start;
+        if (start == 0 || data[start - 1] == '\n' || data[start - 1] == '\r') return start;
+    }
+    return bytes.size();
+}
+
 } // namespace
 
 std::size_t ProfileScanner::findLineBreakOrNul(std::size_t from) {
@@ -198,23 +218,41 @@ std::string_view deliveredValue(std::string_view storedValue) {
     return value.substr(0, cut);
 }
 
-std::string profileValue(std::string_view fileBytes, std::string_view section,
-                         std::string_view key) {
+std::string_view profileSection(std::string_view fileBytes, std::string_view section) {
     section = trimSpaces(section);
-    key = trimSpaces(key);
-    ProfileScanner scanner(fileBytes);
-    ProfileLine line;
-    bool inSection = false;
-    while (scanner.next(line, inSection ? ProfileScanner::Detail::Full
-                                        : ProfileScanner::Detail::KindOnly)) {
-        if (line.kind == ProfileLine::Kind::Section) {
-            if (inSection) break; // only the first section of a name counts
-            inSection = sameName(line.name, section);
-        } else if (inSection && line.kind == ProfileLine::Kind::Key && sameName(line.name, key)) {
-            return std::string(deliveredValue(line.value));
-        }
+    const std::size_t size = fileBytes.size();
+    const char *data = fileBytes.data();
+    for (std::size_t start = findSectionLine(fileBytes, 0); start < size;) {
+        std::size_t contentEnd = start;
+        while (contentEnd < size && !isLineBreakOrNul(data[contentEnd]))
+            ++contentEnd;
+        std::size_t end = contentEnd;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        if (end < size) end += data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1;
+        ProfileLine header;
+        classify(header, fileBytes.substr(start, contentEnd - start), ProfileScanner::Detail::Full);
+        const std::size_t next = findSectionLine(fileBytes, end);
+        // Only the first section of a name counts.
+        if (sameName(header.name, section)) return fileBytes.substr(end, next - end);
+        start = next;
     }
     return {};
+}
+
+std::string sectionValue(std::string_view sectionLines, std::string_view key) {
+    key = trimSpaces(key);
+    ProfileScanner scanner(sectionLines);
+    ProfileLine line;
+    while (scanner.next(line))
+        if (line.kind == ProfileLine::Kind::Key && sameName(line.name, key))
+            return std::string(deliveredValue(line.value));
+    return {};
+}
+
+std::string profileValue(std::string_view fileBytes, std::string_view section,
+                         std::string_view key) {
+    return sectionValue(profileSection(fileBytes, section), key);
 }
 
 } // namespace quizra

@@ -60,9 +60,16 @@ inline constexpr std::size_t MaxValueBytes = 999;
 // removed, then cut after MaxValueBytes without splitting a double-byte character.
 std::string_view deliveredValue(std::string_view storedValue);
 
-// The value of key in section, as raw CP932 bytes (at most MaxValueBytes); "" when the section
-// or key is absent or the key has no '='. Names are trimmed of spaces and compared ignoring
-// ASCII case; only the first section of a name is searched, and its first key of a name wins.
+// The lines of the first section named section (trimmed of spaces, ASCII case ignored), from the
+// line after its header to the next section's header or the end of the file; empty when there
+// is no such section.
+std::string_view profileSection(std::string_view fileBytes, std::string_view section);
+
+// The value of the first key named key among the lines of a section as profileSection gives
+// them, as raw CP932 bytes (at most MaxValueBytes); "" when there is none or it has no '='.
+std::string sectionValue(std::string_view sectionLines, std::string_view key);
+
+// The value of key in section: sectionValue(profileSection(fileBytes, section), key).
 std::string profileValue(std::string_view fileBytes, std::string_view section,
                          std::string_view key);
 

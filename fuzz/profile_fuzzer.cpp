@@ -1,5 +1,6 @@
 // Fuzzes the profile reader: arbitrary file bytes, looked up with arbitrary section and key names
-// and with the names the file itself holds, against the plain reference reader.
+// and with the names the file itself holds, against the plain reference reader; and the file
+// read once for many lookups, as the exam draws, against GetIniString reading it each time.
 //
 // Input: section NUL key NUL file bytes. Without two NULs the whole input is the file, looked up
 // as [SEC1] bun.
@@ -7,12 +8,17 @@
 #include "check.h"
 #include "reference_profile.h"
 
+#include "IniModule.h"
 #include "cp932.h"
+#include "files.h"
 #include "profile.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -48,11 +54,44 @@ void checkScanner(std::string_view file) {
     check(!kindOnly.next(quick, ProfileScanner::Detail::KindOnly), "a kind-only scan runs on");
 }
 
+// The question file the lookups read through IniModule, in a folder of its own that goes when
+// the run ends.
+const char *const FileName = "TOI1.ini";
+
+class QuestionFolder {
+public:
+    QuestionFolder() {
+        char folder[] = "/tmp/profile_fuzzer-XXXXXX";
+        check(mkdtemp(folder) != nullptr, "cannot make a temporary folder");
+        directory_ = folder;
+        quizra::setProgramDirectory(directory_);
+    }
+    ~QuestionFolder() {
+        std::remove(path().c_str());
+        rmdir(directory_.c_str());
+    }
+    void write(std::string_view bytes) const {
+        std::FILE *out = std::fopen(path().c_str(), "wb");
+        check(out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
+                  std::fclose(out) == 0,
+              "cannot write the question file");
+    }
+
+private:
+    std::string path() const { return quizra::joinPath(directory_, FileName); }
+    std::string directory_;
+};
+
 // The delivered value agrees with the reference, is a whole-character prefix of at most 999
 // bytes, holds no line end or NUL, and decodes to valid UTF-8.
 void checkLookup(std::string_view file, const std::vector<fuzz::reference::Entry> &entries,
-                 std::string_view section, std::string_view key) {
+                 IniModule::IniFile &once, std::string_view section, std::string_view key) {
     const std::string value = quizra::profileValue(file, section, key);
+    std::string fresh, drawn;
+    check(IniModule::GetIniString(key, section, FileName, fresh), "GetIniString fails");
+    check(once.GetIniString(key, section, drawn), "a file read once fails");
+    check(drawn == fresh, "a file read once gives another value than GetIniString");
+    check(fresh == quizra::decodeCp932(value), "GetIniString is not the decoded profile value");
     const std::string full = fuzz::reference::uncutValue(entries, section, key);
 
     check(value.size() <= quizra::MaxValueBytes, "value longer than 999 bytes");
@@ -102,7 +141,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     checkScanner(file);
     const auto entries = fuzz::reference::entries(file);
-    checkLookup(file, entries, section, key);
+    static const QuestionFolder folder;
+    folder.write(file);
+    IniModule::IniFile once(FileName);
+    checkLookup(file, entries, once, section, key);
 
     // Names the file holds, so that lookups find something: the first few keys of each section.
     std::string_view current;
@@ -113,8 +155,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             current = entry.name;
             inSection = true;
         } else if (inSection && lookups++ < 8) {
-            checkLookup(file, entries, current, entry.name);
-            checkLookup(file, entries, disguised(current), disguised(entry.name));
+            checkLookup(file, entries, once, current, entry.name);
+            checkLookup(file, entries, once, disguised(current), disguised(entry.name));
         }
     }
     return 0;

@@ -205,6 +205,18 @@ TEST_F(Draw, ASecondDrawOverwritesEveryFieldEvenWhenAReadFails) {
     EXPECT_EQ(Mondai(50).bun, "slot 50");
 }
 
+TEST_F(Draw, AFileOverTheSizeLimitStopsTheDrawNamingIt) {
+    std::filesystem::resize_file(bank.path() / "TOI7.ini", quizra::MaxFileBytes + 1); // sparse
+    try {
+        MakeMondai();
+        ADD_FAILURE() << "no error";
+    } catch (const quizra::QuizraError &error) {
+        EXPECT_EQ(error.number(), quizra::errors::FileTooLarge);
+        EXPECT_EQ(error.description(), "ファイルが大きすぎます。 (TOI7.ini)");
+    }
+    EXPECT_EQ(taken, 6);
+}
+
 TEST(EntryNumber, IsFloorOfRTimesCountPlusOne) {
     EXPECT_EQ(modMain::entryNumber(0.0, 3), 1);
     EXPECT_EQ(modMain::entryNumber(0.999999, 3), 3);
