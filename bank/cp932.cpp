@@ -24,6 +24,25 @@ iconv_t decoder() {
     return handle.cd;
 }
 
+// The five single bytes that the platform's code page 932 maps and iconv rejects, in UTF-8;
+// "" for any other byte.
+std::string_view platformOnlyByte(unsigned char b) {
+    switch (b) {
+    case 0x80:
+        return "\xC2\x80"; // U+0080
+    case 0xA0:
+        return "\xEF\xA3\xB0"; // U+F8F0
+    case 0xFD:
+        return "\xEF\xA3\xB1"; // U+F8F1
+    case 0xFE:
+        return "\xEF\xA3\xB2"; // U+F8F2
+    case 0xFF:
+        return "\xEF\xA3\xB3"; // U+F8F3
+    default:
+        return {};
+    }
+}
+
 // Decodes bytes into out (when given) and records the offsets of invalid sequences in invalid
 // (when given). Each invalid or incomplete sequence costs one byte and one U+FFFD.
 void decode(std::string_view bytes, std::string *out, std::vector<std::size_t> *invalid) {
@@ -36,27 +55,28 @@ void decode(std::string_view bytes, std::string *out, std::vector<std::size_t> *
     iconv_t cd = decoder();
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
 
-    // A byte of code page 932 never needs more than three bytes of UTF-8, U+FFFD included.
-    std::string buffer(bytes.size() * 3, '\0');
+    // Decoded a chunk at a time, so that a large file needs no buffer of three times its size.
+    char chunk[4096];
     char *in = const_cast<char *>(bytes.data());
     std::size_t inLeft = bytes.size();
-    char *outPos = buffer.data();
-    std::size_t outLeft = buffer.size();
+    if (out) out->clear();
     while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPos, &outLeft) != static_cast<std::size_t>(-1)) break;
+        char *outPos = chunk;
+        std::size_t outLeft = sizeof chunk;
+        const std::size_t done = iconv(cd, &in, &inLeft, &outPos, &outLeft);
+        if (out) out->append(chunk, static_cast<std::size_t>(outPos - chunk));
+        if (done != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
         if (errno != EILSEQ && errno != EINVAL)
             throw std::runtime_error("iconv failed while decoding CP932");
-        if (invalid) invalid->push_back(static_cast<std::size_t>(in - bytes.data()));
-        std::copy(ReplacementCharacter.begin(), ReplacementCharacter.end(), outPos);
-        outPos += ReplacementCharacter.size();
-        outLeft -= ReplacementCharacter.size();
+        std::string_view single = platformOnlyByte(static_cast<unsigned char>(*in));
+        if (single.empty()) {
+            if (invalid) invalid->push_back(static_cast<std::size_t>(in - bytes.data()));
+            single = ReplacementCharacter;
+        }
+        if (out) out->append(single);
         ++in;
         --inLeft;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    if (out) {
-        buffer.resize(static_cast<std::size_t>(outPos - buffer.data()));
-        *out = std::move(buffer);
     }
 }
 

@@ -16,8 +16,10 @@ constexpr bool isCp932TrailByte(unsigned char b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
-// Decodes code page 932 bytes to UTF-8. An invalid or incomplete sequence becomes U+FFFD and
-// decoding resumes at the next byte; decoding never fails.
+// Decodes code page 932 bytes to UTF-8 as the platform's table does: iconv's "CP932", and the
+// five single bytes it lacks (0x80 to U+0080, 0xA0 to U+F8F0, 0xFD..0xFF to U+F8F1..U+F8F3).
+// An invalid or incomplete sequence becomes U+FFFD and decoding resumes at the next byte;
+// decoding never fails.
 std::string decodeCp932(std::string_view bytes);
 
 // Byte offsets at which decodeCp932 had to put U+FFFD, in increasing order.

@@ -14,3 +14,4 @@ foreach(target IN LISTS replay_targets)
         COMMAND sh -c "exec \"$0\" \"$1\"/*" $<TARGET_FILE:${target}_replay> ${seed_dir}/${target})
     set_tests_properties(${target}_replay PROPERTIES FIXTURES_REQUIRED fuzz_seeds)
 endforeach()
+target_link_libraries(cp932_fuzzer_replay PRIVATE Qt6::Core) # the second decoder

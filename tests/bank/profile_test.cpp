@@ -86,7 +86,7 @@ const Read GoldenReads[] = {
     {"cp932.ini", "j", "next", "b"},
     {"cp932.ini", "j", "bad", "A" + Replacement + " B"},
     {"cp932.ini", "j", "unassigned", "A" + Replacement + "@B"},
-    {"cp932.ini", "j", "byte80", Replacement},
+    {"cp932.ini", "j", "byte80", "\u0080"}, // as the platform maps it; iconv has no 0x80
     {"cp932.ini", "j", "kana", "ｱ"},
     {"cp932.ini", "j", "wave", "～"},
     {"cp932.ini", "j", "last_lead", Replacement},

@@ -246,8 +246,9 @@ const BytesCase ByteCases[] = {
      std::string("\xFF\xFE[\0C\0O\0U\0N\0T\0]\0", 16),
      {{0, E, "is UTF-16 (byte-order mark 0xFF 0xFE)"}}},
     {"InvalidShiftJis",
-     withBun("a\x80"
-             "b\xFF"),
+     withBun("a\x81"
+             "1\x81"
+             "2"),
      {{4, E, "invalid Shift-JIS bytes at offsets 26, 28, each read as"}}},
     {"LoneLeadByteBeforeTheLineEnd",
      withBun("x\x82"),
