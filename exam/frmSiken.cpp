@@ -9,9 +9,6 @@
 #include "examClock.h"
 #include "results/frmSeiseki.h"
 
-#include <QFileInfo>
-#include <QImageReader>
-
 namespace {
 
 // Left and Top of Option1(0..3), then of Image1, in twips within Frame2.
@@ -26,14 +23,18 @@ QString text(const std::string &utf8) {
     return QString::fromStdString(utf8);
 }
 
-// The picture named by bmp below the program's directory; a null image when it cannot be read.
-// Only regular files inside the folder are read: pictures are the bank's own, and a named pipe
-// would wait for a writer for ever.
-QImage readPicture(const std::string &bmp) {
-    if (!quizra::staysInside(bmp)) return {};
-    const QString path = text(quizra::resolvePath(quizra::programDirectory(), bmp));
-    if (!QFileInfo(path).isFile()) return {};
-    return QImageReader(path).read();
+// The most of a picture that the frame shows: from the picture's highest place to the frame's
+// far corner.
+QSize visiblePictureSize(const QWidget *frame) {
+    const QPoint highest = twips::point(SingleRow.left[4], SingleRow.top[4]);
+    return frame->size() - QSize(highest.x(), highest.y());
+}
+
+// Where the picture bmp lies; "" for none, and for a name that climbs out of the program's
+// folder: pictures are the bank's own.
+std::string picturePath(const std::string &bmp) {
+    if (bmp.empty() || !quizra::staysInside(bmp)) return {};
+    return quizra::resolvePath(quizra::programDirectory(), bmp);
 }
 
 } // namespace
@@ -48,6 +49,7 @@ void frmSiken::SetMondai(std::int16_t iNum) {
     Frame2->setTitle(QStringLiteral("題") + text(quizra::integerText(iNum + 1)) +
                      QStringLiteral("問"));
     showPicture(question.bmp);
+    preparePictures(iNum);
     cmdBefore->setEnabled(iNumber > 0);
     cmdNext->setEnabled(iNumber < 49);
     lblCorAns->setText(QString());
@@ -64,14 +66,23 @@ void frmSiken::placeChoices(bool stacked) {
 
 // A picture that cannot be shown does not end the exam: its place says so in red instead.
 void frmSiken::showPicture(const std::string &bmp) {
-    const QImage picture = bmp.empty() ? QImage() : readPicture(bmp);
+    if (!pictures_) pictures_ = std::make_unique<PictureCache>(visiblePictureSize(Frame2));
+    const QPixmap picture = pictures_->picture(picturePath(bmp));
     if (picture.isNull())
         Image1->clearPicture();
     else
-        Image1->setPicture(QPixmap::fromImage(picture));
+        Image1->setPicture(picture);
     Image1->setAccessibleDescription(picture.isNull() ? QString() : text(bmp));
     lblPictureNotice->setText(QStringLiteral("画像を表示できません: ") + text(bmp));
     lblPictureNotice->setVisible(!bmp.empty() && picture.isNull());
+}
+
+// The pictures of the questions next to iNum are decoded while the candidate reads.
+void frmSiken::preparePictures(std::int16_t iNum) {
+    for (const int next : {iNum + 1, iNum - 1}) {
+        if (next >= 0 && next < modMain::QuestionCount)
+            pictures_->prepare(picturePath(modMain::Mondai(next).bmp));
+    }
 }
 
 void frmSiken::SetAns(std::int16_t iNum) {

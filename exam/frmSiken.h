@@ -2,12 +2,14 @@
 
 #include "app/Form.h"
 #include "app/controls.h"
+#include "pictureCache.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // The exam window: one question at a time, its choices, the clock, reveal and finish.
@@ -55,4 +57,7 @@ private:
 
     void placeChoices(bool stacked);
     void showPicture(const std::string &bmp);
+    void preparePictures(std::int16_t iNum);
+
+    std::unique_ptr<PictureCache> pictures_;
 };

@@ -34,6 +34,9 @@ private slots:
         QImage indexed = rgb.convertToFormat(QImage::Format_Indexed8);
         indexed.setColorCount(256);
         QVERIFY(indexed.save(dir.filePath("p8.bmp")));
+        QImage big(1200, 900, QImage::Format_RGB32);
+        big.fill(Qt::green);
+        QVERIFY(big.save(dir.filePath("big.png")) && big.save(dir.filePath("big.jpg")));
         QDir(dir.path()).mkpath("Sub");
         QVERIFY(rgb.save(dir.filePath("Sub/Fig.PNG"), "PNG"));
         write("p.gif", QByteArray::fromHex("47494638396101000100800000ffffff00000021f9040100000000"
@@ -103,6 +106,9 @@ private slots:
             QTest::newRow(name) << QString(name) << QSize(37, 23);
         QTest::newRow("p.gif") << QString("p.gif") << QSize(1, 1);
         QTest::newRow("backslash folder, other case") << QString("sub\\fig.png") << QSize(37, 23);
+        // Only what the frame shows is kept: from the picture's top-left corner to the frame's.
+        for (const char *name : {"big.png", "big.jpg"})
+            QTest::newRow(name) << QString(name) << QSize(753 - 16, 505 - 136);
     }
     void pictureFormatsLoadAtTheirOwnSize() {
         QFETCH(QString, bmp);
@@ -114,6 +120,21 @@ private slots:
         QCOMPARE(exam.Image1->size(), size);
         QCOMPARE(exam.Image1->accessibleDescription(), bmp);
         exam.cmdNext_Click();
+        QVERIFY(!exam.Image1->hasPicture());
+    }
+
+    // Pictures are decoded once, but a file that changes during the exam shows as it is now.
+    void aPictureChangedOnDiskShowsAsItIsNow() {
+        ExamFixture f;
+        QVERIFY(QImage(dir.filePath("p.png")).save(dir.filePath("changing.png")));
+        modMain::Mondai(0).bmp = modMain::Mondai(1).bmp = "changing.png";
+        frmSiken &exam = f.start();
+        QCOMPARE(exam.Image1->size(), QSize(37, 23));
+        QVERIFY(QImage(dir.filePath("big.png")).save(dir.filePath("changing.png")));
+        exam.cmdNext_Click();
+        QCOMPARE(exam.Image1->size(), QSize(753 - 16, 505 - 136));
+        QVERIFY(QFile::remove(dir.filePath("changing.png")));
+        exam.cmdBefore_Click();
         QVERIFY(!exam.Image1->hasPicture());
     }
 
