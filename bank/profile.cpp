@@ -125,12 +125,12 @@ std::uint64_t lineBreakMask(std::string_view bytes, std::size_t start) {
     return mask;
 }
 
-// Start of the first section line at or after the line start from; the size of the file when
-// there is none. A '[' heads a section line when only blanks stand between it and a line end
-// or the start of the file. Blanks and line ends are below 0x40, never the second byte of a
-// double-byte character, so such a '[' is a character of its own; searching for '[' alone
+// Position of the '[' that heads the first section line at or after from; the size of the
+// file when there is none. A '[' heads a section line when only blanks stand between it and a
+// line end or the start of the file. Blanks and line ends are below 0x40, never the second byte
+// of a double-byte character, so such a '[' is a character of its own; searching for '[' alone
 // passes over the lines between sections at the speed of memchr.
-std::size_t findSectionLine(std::string_view bytes, std::size_t from) {
+std::size_t findSectionBracket(std::string_view bytes, std::size_t from) {
     const char *data = bytes.data();
     for (std::size_t at = from; at < bytes.size(); ++at) {
         const void *bracket = std::memchr(data + at, '[', bytes.size() - at);
@@ -139,9 +139,25 @@ std::size_t findSectionLine(std::string_view bytes, std::size_t from) {
         std::size_t start = at;
         while (start > 0 && isBlank(data[start - 1]))
             --start;
-        if (start == 0 || data[start - 1] == '\n' || data[start - 1] == '\r') return start;
+        if (start == 0 || data[start - 1] == '\n' || data[start - 1] == '\r') return at;
     }
     return bytes.size();
+}
+
+// False when the section line whose '[' is at bracket cannot be named wanted: a name that is
+// wanted starts after the '[' and its blanks with wanted's bytes, ignoring ASCII case. Most
+// headers fail this within a few bytes and are never taken apart.
+bool mayBeNamed(std::string_view bytes, std::size_t bracket, std::string_view wanted) {
+    std::size_t name = bracket + 1;
+    while (name < bytes.size() && isBlank(bytes[name]))
+        ++name;
+    if (bytes.size() - name < wanted.size()) return false;
+    // Names such as SEC1 .. SEC1000 differ most often in their last byte.
+    const std::size_t last = wanted.size() - 1;
+    if (!wanted.empty() && lowerAscii(bytes[name + last]) != lowerAscii(wanted[last])) return false;
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        if (lowerAscii(bytes[name + i]) != lowerAscii(wanted[i])) return false;
+    return true;
 }
 
 } // namespace
@@ -222,20 +238,27 @@ std::string_view profileSection(std::string_view fileBytes, std::string_view sec
     section = trimSpaces(section);
     const std::size_t size = fileBytes.size();
     const char *data = fileBytes.data();
-    for (std::size_t start = findSectionLine(fileBytes, 0); start < size;) {
-        std::size_t contentEnd = start;
+    for (std::size_t bracket = findSectionBracket(fileBytes, 0); bracket < size;
+         bracket = findSectionBracket(fileBytes, bracket + 1)) {
+        if (!mayBeNamed(fileBytes, bracket, section)) continue;
+        std::size_t contentEnd = bracket;
         while (contentEnd < size && !isLineBreakOrNul(data[contentEnd]))
             ++contentEnd;
-        std::size_t end = contentEnd;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
-            ++end;
-        if (end < size) end += data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1;
         ProfileLine header;
-        classify(header, fileBytes.substr(start, contentEnd - start), ProfileScanner::Detail::Full);
-        const std::size_t next = findSectionLine(fileBytes, end);
+        classify(header, fileBytes.substr(bracket, contentEnd - bracket),
+                 ProfileScanner::Detail::Full);
         // Only the first section of a name counts.
-        if (sameName(header.name, section)) return fileBytes.substr(end, next - end);
-        start = next;
+        if (!sameName(header.name, section)) continue;
+        std::size_t begin = contentEnd;
+        while (begin < size && data[begin] != '\n' && data[begin] != '\r')
+            ++begin;
+        if (begin < size)
+            begin += data[begin] == '\r' && begin + 1 < size && data[begin + 1] == '\n' ? 2 : 1;
+        // The lines end where the next section line starts, blanks before its '[' included.
+        std::size_t end = findSectionBracket(fileBytes, begin);
+        while (end < size && end > begin && isBlank(data[end - 1]))
+            --end;
+        return fileBytes.substr(begin, end - begin);
     }
     return {};
 }
