@@ -12,6 +12,9 @@ packages=(
 if [[ "${1:-}" == "--gui" ]]; then
     packages+=(xvfb xauth xdotool imagemagick)
 fi
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-14-dev) # libFuzzer and the sanitizers' runtimes
+fi
 
 missing=()
 for p in "${packages[@]}"; do
