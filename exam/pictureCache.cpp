@@ -2,9 +2,14 @@
 
 #include "pictureDecode.h"
 
+#include <memory>
 #include <sys/stat.h>
 
-PictureCache::Entry *PictureCache::entryFor(const std::string &path, std::launch policy) {
+PictureCache::PictureCache(QSize visible) : visible_(visible) {
+    worker_.setMaxThreadCount(1);
+}
+
+PictureCache::Entry *PictureCache::entryFor(const std::string &path, bool ahead) {
     struct stat info;
     // Only regular files: a named pipe would wait for a writer for ever.
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
@@ -12,20 +17,32 @@ PictureCache::Entry *PictureCache::entryFor(const std::string &path, std::launch
     Entry &entry = entries_[path];
     if (!(entry.stamp == stamp)) { // a new entry has no size yet
         entry.stamp = stamp;
-        entry.decoding = std::async(policy, decodePicture, path, visible_);
-        entry.pixmap = QPixmap();
+        entry.picture = QImage();
+        if (!ahead) {
+            entry.decoding = std::async(std::launch::deferred, decodePicture, path, visible_);
+        } else {
+            auto decoded = std::make_shared<std::promise<QImage>>();
+            entry.decoding = decoded->get_future();
+            worker_.start([decoded, path, visible = visible_] {
+                try {
+                    decoded->set_value(decodePicture(path, visible));
+                } catch (...) {
+                    decoded->set_exception(std::current_exception());
+                }
+            });
+        }
     }
     return &entry;
 }
 
 QPixmap PictureCache::picture(const std::string &path) {
-    Entry *entry = entryFor(path, std::launch::deferred);
+    Entry *entry = entryFor(path, false);
     if (!entry) return {};
-    if (entry->decoding.valid()) entry->pixmap = QPixmap::fromImage(entry->decoding.get());
-    return entry->pixmap;
+    if (entry->decoding.valid()) entry->picture = entry->decoding.get();
+    // A picture in the pixmap's own format is shared, not copied.
+    return QPixmap::fromImage(entry->picture);
 }
 
 void PictureCache::prepare(const std::string &path) {
-    // Decoded when the picture is shown instead, should no thread be available.
-    entryFor(path, std::launch::async | std::launch::deferred);
+    entryFor(path, true);
 }
