@@ -10,8 +10,10 @@ namespace benchbank {
 namespace fs = std::filesystem;
 
 std::string entry(int k, std::string_view bmp) {
-    const std::string text = "\x96\xe2\x91\xe8\x82\xcc\x83\x65\x83\x4c\x83\x58\x83\x67\x81\x5b"
-                             "\x82\xc5\x82\xb7\x81\x42"; // 問題のテキストーです。
+    // No byte 0x5B ('[', also the second byte of ー): a baseline that searches for '[' would
+    // otherwise stop in every line of text.
+    const std::string text = "\x96\xe2\x91\xe8\x82\xcc\x83\x65\x83\x4c\x83\x58\x83\x67"
+                             "\x82\xc5\x82\xb7\x81\x42"; // 問題のテキストです。
     std::string s = "[SEC" + std::to_string(k) + "]\r\n";
     std::string bun;
     for (int i = 0; i < 8; ++i)
@@ -37,8 +39,14 @@ void writeBank(const fs::path &directory, int entries, std::string_view bmp) {
     fs::create_directories(directory);
     for (int i = 0; i < modMain::QuestionCount; ++i) {
         std::string body = "[COUNT]\r\nALL=" + std::to_string(entries) + "\r\n";
+        const std::size_t hash = bmp.find('#');
+        const std::string picture = hash == std::string_view::npos
+                                        ? std::string(bmp)
+                                        : std::string(bmp.substr(0, hash))
+                                              .append(std::to_string(i + 1))
+                                              .append(bmp.substr(hash + 1));
         for (int k = 1; k <= entries; ++k)
-            body += entry(k, bmp);
+            body += entry(k, picture);
         std::ofstream(directory / modMain::questionFileName(i), std::ios::binary) << body;
     }
 }

@@ -14,7 +14,8 @@ std::string entry(int k, std::string_view bmp = {});
 // Writes a question file of about targetBytes; returns the number of entries.
 int writeQuestionFile(const std::filesystem::path &path, std::size_t targetBytes);
 
-// Writes TOI1.ini .. TOI50.ini into directory, each holding entries entries that name bmp.
+// Writes TOI1.ini .. TOI50.ini into directory, each holding entries entries that name bmp; a '#'
+// in bmp stands for the file's number (1..50).
 void writeBank(const std::filesystem::path &directory, int entries, std::string_view bmp = {});
 
 // A fresh folder below the temporary directory, removed with everything in it.

@@ -1,6 +1,7 @@
 // In-process timings of the exam window, from a click to the end of the repaint it causes:
 // starting an exam from the menu, and moving to the next or previous question. Each timing
 // ends when the window has been painted, as the candidate sees it; the median is a counter.
+// The baseline is a bare Qt window that repaints the area a move repaints.
 
 #include "bank.h"
 #include "paint_probe.h"
@@ -9,16 +10,26 @@
 #include "app/forms.h"
 #include "app/frmMenu.h"
 #include "app/program.h"
+#include "app/twips.h"
 #include "bank/files.h"
 #include "exam/frmSiken.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -29,18 +40,32 @@ struct Banks {
     benchbank::TempDir root{"exam-bench"};
     fs::path sample = quizra::programDirectory(); // the sample bank lies beside the executable
     fs::path large = root.path() / "large";
+    fs::path huge = root.path() / "huge";
     fs::path plain = root.path() / "plain";
     fs::path pictures = root.path() / "pictures";
+    fs::path photoPng = root.path() / "photo-png";
+    fs::path photoJpeg = root.path() / "photo-jpeg";
+    fs::path fifty = root.path() / "fifty-pictures";
 
     Banks() {
         benchbank::writeBank(large, 1000);
+        benchbank::writeBank(huge, 10000);
         benchbank::writeBank(plain, 10);
         benchbank::writeBank(pictures, 10, "chart.png");
         writePicture(pictures / "chart.png", 640, 400);
+        benchbank::writeBank(photoPng, 10, "photo.png");
+        writePicture(photoPng / "photo.png", 4000, 3000);
+        benchbank::writeBank(photoJpeg, 10, "photo.jpg");
+        writePicture(photoJpeg / "photo.jpg", 4000, 3000);
+        benchbank::writeBank(fifty, 10, "chart#.png");
+        for (int n = 1; n <= 50; ++n)
+            writePicture(fifty / ("chart" + std::to_string(n) + ".png"), 640, 400);
     }
 };
 
 PaintProbe *probe = nullptr;
+// What the last move painted, in window coordinates: the baseline repaints the same area.
+QRect movedArea;
 
 bool isMenu(QWidget *window) {
     return qobject_cast<frmMenu *>(window) != nullptr;
@@ -84,6 +109,22 @@ frmMenu &showMenu() {
 
 void report(benchmark::State &state, const std::vector<double> &milliseconds) {
     state.counters["median_ms"] = median(milliseconds);
+    state.counters["painted_px"] = probe->paintedArea().width() * probe->paintedArea().height();
+}
+
+// Resident memory now, in MiB.
+double residentMiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576;
+}
+
+// Handles events for ms milliseconds, as while the candidate reads.
+void pause(int ms) {
+    const std::int64_t until = monotonicNs() + std::int64_t{ms} * 1'000'000;
+    while (monotonicNs() < until)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // Times one click into the iteration and times; false (and the benchmark marked failed) when
@@ -99,16 +140,24 @@ bool timeClick(benchmark::State &state, std::vector<double> &times, QAbstractBut
     return true;
 }
 
-// 試験開始 on the menu until the exam window's first paint of question 1.
+// 試験開始 on the menu until the exam window's first paint of question 1; also what the exam
+// window keeps in memory once question 1 shows.
 void examStart(benchmark::State &state, const fs::path &bank) {
     quizra::setProgramDirectory(bank.string());
-    std::vector<double> times;
+    std::vector<double> times, added;
     for (auto _ : state) {
-        if (!timeClick(state, times, showMenu().cmd1)) break;
+        QAbstractButton *start = showMenu().cmd1;
+        const double before = residentMiB();
+        if (!timeClick(state, times, start)) break;
+        settle();
+        added.push_back(residentMiB() - before);
         Forms::frmSiken().Unload();
         settle();
     }
     report(state, times);
+    // The most any start kept: later starts reuse the heap the first one grew.
+    state.counters["rss_added_mib"] =
+        added.empty() ? 0 : *std::max_element(added.begin(), added.end());
 }
 
 // 次の問題＞ (and ＜前の問題 on the way back) until the exam window has been repainted.
@@ -123,8 +172,65 @@ void moving(benchmark::State &state, const fs::path &bank) {
         if (exam.iNumber <= 0) forward = true;
         if (!timeClick(state, times, forward ? exam.cmdNext : exam.cmdBefore)) break;
     }
+    movedArea = probe->paintedArea();
     Forms::frmSiken().Unload();
     settle();
+    report(state, times);
+}
+
+// 次の問題＞ after a pause for reading, through exams whose every question has a picture of
+// its own: the decoding ahead has the pause to work in.
+void movingOnAfterReading(benchmark::State &state, const fs::path &bank) {
+    quizra::setProgramDirectory(bank.string());
+    std::vector<double> times;
+    frmSiken *exam = nullptr;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!exam || exam->iNumber >= 49) {
+            if (exam) Forms::frmSiken().Unload();
+            clickToPaint(showMenu().cmd1, isExam);
+            exam = &*Forms::frmSiken();
+        }
+        pause(100);
+        state.ResumeTiming();
+        if (!timeClick(state, times, exam->cmdNext)) break;
+    }
+    Forms::frmSiken().Unload();
+    settle();
+    report(state, times);
+}
+
+// The baseline: a bare window of the exam window's size that repaints, at each click, the area
+// the last move painted, holding the same kinds of widget at the same places: a group box with
+// a caption, a text box with the question and four option buttons.
+void bareRepaint(benchmark::State &state) {
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(QStringLiteral("Windows")));
+    QWidget window;
+    window.resize(twips::rect(0, 0, 11715, 8700).size());
+    auto *button = new QPushButton(QStringLiteral("次の問題＞"), &window);
+    auto *painted = new QGroupBox(QStringLiteral("題2問"), &window);
+    painted->setGeometry(movedArea);
+    painted->setStyle(classic.get()); // as the exam's frame
+    auto *text = new QPlainTextEdit(QString(8, QChar(u'問')), painted);
+    text->setGeometry(twips::rect(240, 240, 10935, 1335));
+    for (int k = 0; k < 4; ++k)
+        (new QRadioButton(QStringLiteral("(%1)テキストテキスト").arg(k + 1), painted))
+            ->setGeometry(twips::rect(240, 1680 + 480 * k, 10575, 375));
+    QObject::connect(button, &QPushButton::clicked, painted, [painted] { painted->update(); });
+    probe->arm([&](QWidget *w) { return w == &window; });
+    window.show();
+    probe->wait();
+    std::vector<double> times;
+    for (auto _ : state) {
+        settle();
+        probe->arm([&](QWidget *w) { return w == &window; });
+        const std::int64_t start = monotonicNs();
+        button->click();
+        if (!probe->wait()) break;
+        const double ms = static_cast<double>(probe->paintedAt() - start) / 1e6;
+        state.SetIterationTime(ms / 1e3);
+        times.push_back(ms);
+    }
     report(state, times);
 }
 
@@ -151,8 +257,17 @@ int main(int argc, char *argv[]) {
     };
     add("exam_start/sample", examStart, banks.sample, 30);
     add("exam_start/1000_entries", examStart, banks.large, 20);
+    add("exam_start/10000_entries", examStart, banks.huge, 10);
+    add("exam_start/png_4000x3000", examStart, banks.photoPng, 10);
+    add("exam_start/jpeg_4000x3000", examStart, banks.photoJpeg, 10);
     add("moving/no_picture", moving, banks.plain, 300);
+    benchmark::RegisterBenchmark("moving/bare_qt_same_area", bareRepaint)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(300);
     add("moving/png_640x400", moving, banks.pictures, 300);
+    add("moving/png_4000x3000", moving, banks.photoPng, 100);
+    add("moving/after_reading/50_png_640x400", movingOnAfterReading, banks.fifty, 98);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

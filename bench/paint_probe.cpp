@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -22,6 +23,7 @@ void PaintProbe::arm(Which which) {
     which_ = std::move(which);
     done_ = false;
     paintedAt_ = 0;
+    paintedArea_ = QRect();
 }
 
 bool PaintProbe::wait(int timeoutMs) {
@@ -47,6 +49,10 @@ void PaintProbe::painted(QWidget *window) {
 bool PaintProbe::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Paint) {
         ++paintEvents_;
+        if (auto *widget = qobject_cast<QWidget *>(watched); widget && !done_) {
+            const QRect area = static_cast<QPaintEvent *>(event)->rect();
+            paintedArea_ |= area.translated(widget->mapTo(widget->window(), QPoint()));
+        }
         return false;
     }
     QWidget *window = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 #include <cstdint>
 #include <functional>
@@ -28,6 +29,8 @@ public:
     bool wait(int timeoutMs = 5000);
     // When the armed paint completed.
     std::int64_t paintedAt() const { return paintedAt_; }
+    // The bounding rectangle, in window coordinates, of what was painted since arm().
+    QRect paintedArea() const { return paintedArea_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -39,6 +42,7 @@ private:
     bool done_ = false;
     long paintEvents_ = 0;
     std::int64_t paintedAt_ = 0;
+    QRect paintedArea_;
 };
 
 // Prints "paint <ns>" at the first completed paint of a window that which accepts, then quits

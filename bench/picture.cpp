@@ -20,5 +20,5 @@ void writePicture(const std::filesystem::path &path, int width, int height) {
     for (int r = height / 2; r > 0; r -= 25)
         painter.drawEllipse(QPoint(width / 2, height / 2), r, r / 2);
     painter.end();
-    image.save(QString::fromStdString(path.string()), "PNG");
+    image.save(QString::fromStdString(path.string())); // the format follows the suffix
 }

@@ -2,6 +2,6 @@
 
 #include <filesystem>
 
-// Writes a PNG of width x height with a gradient, lines and filled shapes, as a question's chart
-// might be.
+// Writes a picture of width x height with a gradient, lines and filled shapes, as a question's
+// chart might be, in the format its suffix names (.png, .jpg).
 void writePicture(const std::filesystem::path &path, int width, int height);
