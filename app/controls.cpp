@@ -136,13 +136,12 @@ ImageControl::ImageControl(QWidget *parent, QRect designRect)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-// Setting what is shown already repaints nothing.
 void ImageControl::setPicture(const QPixmap &picture) {
-    if (pixmap().cacheKey() == picture.cacheKey()) return;
     setPixmap(picture);
     resize(picture.deviceIndependentSize().toSize());
 }
 
+// Clearing a place that shows nothing repaints nothing.
 void ImageControl::clearPicture() {
     if (!hasPicture()) return;
     setPixmap(QPixmap());
