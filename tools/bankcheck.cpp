@@ -32,20 +32,22 @@ std::optional<long> entryOfSection(std::string_view name) {
 }
 
 std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_view bytes,
-                                          const PictureLoader &pictures) {
+                                          const PictureLoader &pictures,
+                                          const ChoiceMeter &choices) {
     std::vector<Diagnostic> diagnostics;
     Findings findings{std::string(name), diagnostics};
     if (checkEncoding(bytes, findings)) {
         const ProfileIndex index(bytes);
         checkStructure(index, bytes.starts_with("\xEF\xBB\xBF"), findings);
-        checkEntries(index, pictures, findings);
+        checkEntries(index, pictures, choices, findings);
     }
     std::stable_sort(diagnostics.begin(), diagnostics.end(),
                      [](const Diagnostic &a, const Diagnostic &b) { return a.line < b.line; });
     return diagnostics;
 }
 
-std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures) {
+std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures,
+                                  const ChoiceMeter &choices) {
     std::vector<Diagnostic> diagnostics;
     for (int i = 0; i < modMain::QuestionCount; ++i) {
         const std::string name = modMain::questionFileName(i);
@@ -64,7 +66,7 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
             findings.error(0, std::string("cannot be read (") + std::strerror(file.errorNumber) +
                                   "): " + question + " of every exam is empty");
         else
-            for (Diagnostic &diagnostic : checkQuestionFile(onDisk, file.bytes, pictures))
+            for (Diagnostic &diagnostic : checkQuestionFile(onDisk, file.bytes, pictures, choices))
                 diagnostics.push_back(std::move(diagnostic));
     }
     return diagnostics;

@@ -4,6 +4,8 @@
 #include "bankcheck.h"
 #include "commands.h"
 #include "modMain.h"
+#include "offscreenexam.h"
+#include "qtchoices.h"
 #include "qtpictures.h"
 #include "report.h"
 
@@ -16,8 +18,9 @@ int check::check(Arguments arguments) {
     if (!useBankDirectory(directory)) return 2;
 
     const std::string folder(directory);
-    const std::vector<bankcheck::Diagnostic> diagnostics =
-        bankcheck::checkBank(folder, bankcheck::QtPictureLoader(folder));
+    const OffscreenExam exam; // the choices measured as the exam window shows them
+    const std::vector<bankcheck::Diagnostic> diagnostics = bankcheck::checkBank(
+        folder, bankcheck::QtPictureLoader(folder), bankcheck::QtChoiceMeter(exam.window()));
     if (json)
         bankcheck::printJson(std::cout, diagnostics, modMain::QuestionCount);
     else

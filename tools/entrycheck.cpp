@@ -155,10 +155,12 @@ void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pic
     }
     const int height = stacked ? StackedAreaHeight : SingleRowAreaHeight;
     if (picture.width > PictureAreaWidth || picture.height > height)
-        findings.warning(key.number,
-                         named + " is " + text(picture.width) + " x " + text(picture.height) +
-                             " pixels; " + (stacked ? "stacked (type=1)" : "side by side") +
-                             " only " + text(PictureAreaWidth) + " x " + text(height) + " show");
+        findings.warning(
+            key.number,
+            named + " is " + text(picture.width) + " x " + text(picture.height) + " px but only " +
+                text(PictureAreaWidth) + " x " + text(height) + " px show " +
+                (stacked ? "below stacked choices (type=1)" : "below choices side by side") +
+                ": make it smaller");
 }
 
 bool isEntryKey(std::string_view name) {
@@ -167,7 +169,8 @@ bool isEntryKey(std::string_view name) {
     return false;
 }
 
-void checkEntry(const Section &entry, const PictureLoader &pictures, Findings &findings) {
+void checkEntry(const Section &entry, const PictureLoader &pictures, const ChoiceMeter &choices,
+                Findings &findings) {
     const std::string quoted = "[" + shown(entry.header.name) + "]";
     if (const ProfileLine *bun = ProfileIndex::find(entry, "bun"); !bun)
         findings.error(entry.header.number, "no bun in " + quoted + ": the question has no text");
@@ -186,6 +189,7 @@ void checkEntry(const Section &entry, const PictureLoader &pictures, Findings &f
     const bool stacked = checkType(entry, findings) == 1;
     if (const ProfileLine *bmp = ProfileIndex::find(entry, "bmp"))
         checkPicture(*bmp, stacked, pictures, findings);
+    checkChoiceWidths(entry, stacked, choices, findings);
 
     for (const ProfileLine &key : entry.keys) {
         // Repeated keys and lines without '=' have their own reports.
@@ -275,7 +279,8 @@ void checkPresence(const ProfileIndex &index, const Draw &draw, std::size_t line
 
 } // namespace
 
-void checkEntries(const ProfileIndex &index, const PictureLoader &pictures, Findings &findings) {
+void checkEntries(const ProfileIndex &index, const PictureLoader &pictures,
+                  const ChoiceMeter &choices, Findings &findings) {
     const std::optional<Draw> draw = checkCount(index, findings);
     if (!draw) return;
     const Section *count = index.find("COUNT");
@@ -286,7 +291,7 @@ void checkEntries(const ProfileIndex &index, const PictureLoader &pictures, Find
         const std::optional<long> k = entryOfSection(section.header.name);
         if (!k) continue;
         if (*k >= std::max(draw->first, 1L) && *k <= draw->last)
-            checkEntry(section, pictures, findings);
+            checkEntry(section, pictures, choices, findings);
         else
             findings.warning(section.header.number,
                              sectionText(*k) + " is never drawn: " +

@@ -4,6 +4,7 @@
 #include "bank/temp_dir.h"
 #include "bankcheck.h"
 #include "diagnostics_match.h"
+#include "fake_choices.h"
 #include "files.h"
 #include "profile.h"
 #include "profileindex.h"
@@ -29,7 +30,8 @@ protected:
             bank.write("TOI" + std::to_string(n) + ".ini", CleanFile);
     }
     std::vector<bankcheck::Diagnostic> check() const {
-        return bankcheck::checkBank(bank.str(), bankcheck::QtPictureLoader(bank.str()));
+        return bankcheck::checkBank(bank.str(), bankcheck::QtPictureLoader(bank.str()),
+                                    FakeChoices());
     }
     void remove(const std::string &name) const { std::filesystem::remove(bank.path() / name); }
     TempDir bank;
@@ -130,7 +132,8 @@ TEST_F(BankFolder, PictureProblemsAreReportedAtTheLineOfBmp) {
     QImage(800, 10, QImage::Format_RGB32).save(QString::fromStdString(bank.str() + "/wide.png"));
     bank.write("TOI1.ini", CleanFile + "bmp=wide.png\r\n");
     bank.write("TOI2.ini", CleanFile + "bmp=gone.png\r\n");
-    expectDiagnostics(check(), {{10, Severity::Warning, "800 x 10 pixels; side by side"},
+    expectDiagnostics(check(), {{10, Severity::Warning,
+                                 "800 x 10 px but only 737 x 369 px show below choices side by"},
                                 {10, Severity::Error, "picture gone.png is not found"}});
 }
 
