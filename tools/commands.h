@@ -17,6 +17,7 @@ using Arguments = std::span<const std::string_view>;
 int get(Arguments arguments);
 int dump(Arguments arguments);
 int check(Arguments arguments);
+int preview(Arguments arguments);
 
 // The arguments of dump and check: at most one bank folder ("." when none) and "--json".
 struct BankArguments {

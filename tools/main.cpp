@@ -18,11 +18,13 @@ constexpr Command Commands[] = {
     {"get", check::get},
     {"dump", check::dump},
     {"check", check::check},
+    {"preview", check::preview},
 };
 
 constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
                                    "quizra-check dump [DIR] [--json] | "
-                                   "quizra-check check [DIR] [--json]";
+                                   "quizra-check check [DIR] [--json] | "
+                                   "quizra-check preview [DIR] -o OUTDIR";
 
 } // namespace
 
