@@ -40,6 +40,17 @@ private slots:
         const QPoint onFirst = exam.Option1(0).mapTo(&exam, QPoint(6, second.height() / 2));
         QTest::mouseClick(exam.windowHandle(), Qt::LeftButton, {}, onFirst);
         QVERIFY(exam.Option1(0).isChecked() && !second.isChecked());
+        // On the blank part of a choice, far right of its short caption: just short of the next
+        // choice in one row, 400 px into the row when stacked.
+        QTest::mouseClick(exam.windowHandle(), Qt::LeftButton, {}, onSecond);
+        const QPoint blank = second.mapTo(&exam, QPoint(-2, second.height() / 2));
+        QTest::mouseClick(exam.windowHandle(), Qt::LeftButton, {}, blank);
+        QVERIFY2(exam.Option1(0).isChecked(), "one row: the blank part of choice 1");
+        modMain::Mondai(1).type = 1;
+        exam.cmdNext_Click();
+        const QPoint inRow = exam.Option1(2).mapTo(&exam, QPoint(400, second.height() / 2));
+        QTest::mouseClick(exam.windowHandle(), Qt::LeftButton, {}, inRow);
+        QVERIFY2(exam.Option1(2).isChecked(), "stacked: 400 px into the row of choice 3");
     }
 
     void keysOneToFourChoose() {
@@ -50,7 +61,11 @@ private slots:
         for (int k : {2, 0, 3, 1}) {
             QTest::keyClick(exam.windowHandle(), static_cast<Qt::Key>(Qt::Key_1 + k));
             QVERIFY2(exam.Option1.Value(k), qPrintable(QString("key %1").arg(k + 1)));
+            QCOMPARE(QApplication::focusWidget(), &exam.Option1(k));
         }
+        // The focus left 試験終了 with the digit: Enter does not finish the exam.
+        QTest::keyClick(exam.windowHandle(), Qt::Key_Return);
+        QVERIFY(exam.isVisible() && !Forms::frmSeiseki().IsLoaded());
         exam.cmdNext_Click();
         QCOMPARE(modMain::Kaitou(0), 2);
     }
@@ -66,14 +81,19 @@ private slots:
         QCOMPARE(accessible(exam.Image1, QAccessible::Name), "問題の図");
         QCOMPARE(accessible(exam.findChild<QLabel *>("lblPictureNotice"), QAccessible::Name),
                  "画像を表示できません: missing.bmp");
-        // A name that stays put while the time, its text, changes is not announced every tick.
+        // The time is heard with its minutes; while the clock is stopped, only the frame's
+        // caption, which Qt lends an empty control in a frame.
+        const QString stopped = accessible(exam.Frame1, QAccessible::Name);
+        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), stopped);
         f.now = ExamFixture::Start + 61 / quizra::SecondsPerDay;
         exam.Timer1_Timer();
         QCOMPARE(exam.lblTime->text(), "01:08");
-        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), "残り時間");
+        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), "残り時間 01:08");
         QCOMPARE(accessible(exam.Frame3, QAccessible::Name), "正 答");
         exam.cmdCorAns_Click();
         QCOMPARE(accessible(exam.lblCorAns, QAccessible::Name), "(1)");
+        exam.cmdSyuuryou_Click();
+        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), stopped);
     }
 };
 
