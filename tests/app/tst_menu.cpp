@@ -108,11 +108,13 @@ private slots:
         frmMenu &menu = Forms::frmMenu().Show();
         menu.cmd1->click();
 
+        // The number set apart, then where in the bank, then what went wrong.
         QCOMPARE(seams.messages.size(), 1);
-        const QString message = seams.messages[0];
-        QVERIFY2(message.startsWith("6") && message.contains("TOI3.ini") &&
-                     message.contains("SEC1") && message.contains("40000"),
-                 qPrintable(message));
+        const QStringList lines = seams.messages[0].split('\n');
+        QVERIFY2(lines.size() == 4 && lines[0].endsWith(" 6") && lines[1].isEmpty() &&
+                     lines[2].endsWith("TOI3.ini [SEC1] ans=40000") &&
+                     lines[3] == "オーバーフローしました。",
+                 qPrintable(seams.messages[0]));
         QVERIFY(!Forms::frmSiken().IsLoaded());
         QVERIFY(Forms::frmMenu().IsLoaded());
         QVERIFY(menu.isVisible() && menu.isEnabled());
@@ -123,6 +125,7 @@ private slots:
         ProgramSeams seams;
         Forms::frmMenu().Show().cmdEnd->click();
         QCOMPARE(seams.ends, 1);
+        QCOMPARE(Program::ExitStatus(), 0);
         QCOMPARE(FormSlotBase::LoadedCount(), 0);
     }
 
@@ -130,6 +133,7 @@ private slots:
         ProgramSeams seams;
         Forms::frmMenu().Show().close();
         QCOMPARE(seams.ends, 1);
+        QCOMPARE(Program::ExitStatus(), 0);
         QVERIFY(!Forms::frmMenu().IsLoaded());
     }
 };
