@@ -26,12 +26,13 @@ QString text(const std::string &utf8) {
     return QString::fromStdString(utf8);
 }
 
-// Shows the time left. Screen readers hear it as "残り時間 01:09" when the shown minutes change,
-// and no more often; while the clock is stopped there is nothing to hear.
+// Shows the time left. Screen readers hear it with the clock's caption, "残り時間 01:09", once
+// each time the shown minutes change; while the clock is stopped, the caption alone.
 void showTime(QLabel *lblTime, const QString &time) {
     if (time == lblTime->text()) return;
-    lblTime->setText(time);
-    lblTime->setAccessibleName(time.isEmpty() ? QString() : QStringLiteral("残り時間 ") + time);
+    const QString caption = QStringLiteral("残り時間");
+    lblTime->setAccessibleName(time.isEmpty() ? caption : caption + u' ' + time);
+    lblTime->setText(time); // with a name of its own, the label does not announce its text too
 }
 
 // The picture named by bmp below the program's directory; a null image when it cannot be read.

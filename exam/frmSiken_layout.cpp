@@ -44,8 +44,10 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     Frame1 = new FrameControl(this, QStringLiteral("残り時間"));
     twips::place(Frame1, 240, 7920, 1095, 615);
 
+    // Until the time shows, screen readers hear the clock's caption alone.
     lblTime = new QLabel(Frame1);
     twips::place(lblTime, 360, 240, 615, 255);
+    lblTime->setAccessibleName(QStringLiteral("残り時間"));
 
     Frame3 = new FrameControl(this, QStringLiteral("正 答"));
     twips::place(Frame3, 2160, 7920, 1215, 615);

@@ -81,8 +81,7 @@ private slots:
         QCOMPARE(accessible(exam.Image1, QAccessible::Name), "問題の図");
         QCOMPARE(accessible(exam.findChild<QLabel *>("lblPictureNotice"), QAccessible::Name),
                  "画像を表示できません: missing.bmp");
-        // The time is heard with its minutes; while the clock is stopped, only the frame's
-        // caption, which Qt lends an empty control in a frame.
+        // The time is heard with its minutes; while the clock is stopped, its caption alone.
         const QString stopped = accessible(exam.Frame1, QAccessible::Name);
         QCOMPARE(accessible(exam.lblTime, QAccessible::Name), stopped);
         f.now = ExamFixture::Start + 61 / quizra::SecondsPerDay;
