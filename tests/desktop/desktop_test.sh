@@ -23,6 +23,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The program's windows, bottom to top, as the window manager reports them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p'; }
+
 fail() {
     echo "FAIL: $*" >&2
     echo "windows, bottom to top: $(stacking)" >&2
@@ -45,7 +48,7 @@ mkdir -m 700 "$work/runtime"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 has_display() { [[ -s "$work/display" ]]; }
-wait_for "Xvfb did not start: $(cat "$work/xvfb.log")" has_display
+wait_for "Xvfb did not start" has_display
 export DISPLAY=:$(head -n1 "$work/display")
 export XDG_RUNTIME_DIR=$work/runtime GSETTINGS_BACKEND=memory
 
@@ -55,7 +58,6 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'windo
 wait_for "$wm did not start" wm_running
 
 # --- Windows as the window manager reports them. ---
-stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p'; }
 active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | sed -n 's/.*# //p'; }
 # The managed window of the program with this client size: 365x206 menu, 781x580 exam,
 # 740x535 sheet.
