@@ -8,8 +8,8 @@ set -euo pipefail
 
 quizra=$1
 wm=${2:-metacity}
-for tool in Xvfb "$wm" xdotool xprop xwininfo import; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/setup.sh" >&2; exit 1; }
+for tool in Xvfb "$wm" xdotool xprop import; do
+    command -v "$tool" >/dev/null || { echo "FAIL: no $tool; run scripts/setup.sh" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
@@ -58,18 +58,17 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'windo
 wait_for "$wm did not start" wm_running
 
 # --- Windows as the window manager reports them. ---
-active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | sed -n 's/.*# //p'; }
-# The managed window of the program with this client size: 365x206 menu, 781x580 exam,
-# 740x535 sheet.
+active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | sed -n 's/.*# \([^,]*\).*/\1/p'; }
+# The program's managed window of this client size.
+menu=365x206 exam=781x580 sheet=740x535
 window() {
     local id
     for id in $(stacking | tr -d ,); do
-        xwininfo -id "$id" 2>/dev/null | grep -q "Width: ${1%x*}\$" &&
-            xwininfo -id "$id" | grep -q "Height: ${1#*x}\$" && { echo "$id"; return 0; }
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $1\$" &&
+            { echo "$id"; return 0; }
     done
     return 1
 }
-menu=365x206 exam=781x580 sheet=740x535
 # The window is in front of all others and has the focus.
 in_front() {
     local id
