@@ -26,6 +26,15 @@ QString text(const std::string &utf8) {
     return QString::fromStdString(utf8);
 }
 
+// Shows the time left. Screen readers hear it with the clock's caption, "残り時間 01:09", once
+// each time the shown minutes change; while the clock is stopped, the caption alone.
+void showTime(QLabel *lblTime, const QString &time) {
+    if (time == lblTime->text()) return;
+    const QString caption = QStringLiteral("残り時間");
+    lblTime->setAccessibleName(time.isEmpty() ? caption : caption + u' ' + time);
+    lblTime->setText(time); // with a name of its own, the label does not announce its text too
+}
+
 // The picture named by bmp below the program's directory; a null image when it cannot be read.
 // Only regular files inside the folder are read: pictures are the bank's own, and a named pipe
 // would wait for a writer for ever.
@@ -119,7 +128,7 @@ void frmSiken::cmdSyuuryou_Click() {
     if (!isVisible()) return;
     SetAns(iNumber);
     Timer1->setEnabled(false);
-    lblTime->setText(QString());
+    showTime(lblTime, QString());
     Forms::frmSeiseki().Show();
     Forms::frmSiken().Hide();
 }
@@ -127,7 +136,7 @@ void frmSiken::cmdSyuuryou_Click() {
 // The time left is worked out from the clock on every tick, so a late tick never drifts.
 void frmSiken::Timer1_Timer() {
     const double now = quizra::Now();
-    lblTime->setText(text(examClock::remainingText(modMain::StartTime, now)));
+    showTime(lblTime, text(examClock::remainingText(modMain::StartTime, now)));
     if (lblTime->text() == QStringLiteral("00:00")) cmdSyuuryou_Click();
 }
 

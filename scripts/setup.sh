@@ -8,10 +8,8 @@ packages=(
     qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev
+    xvfb xauth metacity xdotool x11-utils imagemagick # the desktop test
 )
-if [[ "${1:-}" == "--gui" ]]; then
-    packages+=(xvfb xauth xdotool imagemagick)
-fi
 
 missing=()
 for p in "${packages[@]}"; do
