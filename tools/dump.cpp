@@ -6,6 +6,7 @@
 #include "files.h"
 #include "json.h"
 #include "modMain.h"
+#include "terminaltext.h"
 
 #include <iostream>
 #include <vector>
@@ -21,27 +22,28 @@ void printText(const std::vector<QuestionFile> &files) {
         if (file.count)
             std::cout << jsonNumber(*file.count);
         else
-            std::cout << '"' << file.countText << '"';
+            std::cout << '"' << terminalText(file.countText) << '"';
         if (file.entries.size() == 1)
             std::cout << ", entry " << file.entries.front().section;
         else if (!file.entries.empty())
             std::cout << ", entries " << file.entries.front().section << ".."
                       << file.entries.back().section;
         std::cout << '\n';
-        if (!file.error.empty()) std::cout << "  error: " << file.error << '\n';
+        if (!file.error.empty()) std::cout << "  error: " << terminalLine(file.error) << '\n';
         for (const Entry &entry : file.entries) {
             std::cout << "  [" << entry.section << "]\n";
             for (const Field &field : entry.fields) {
                 std::cout << "    " << field.key << '=';
                 if (!isNumberKey(field.key))
-                    std::cout << field.text;
+                    std::cout << terminalLine(field.text);
                 else if (field.number)
                     std::cout << *field.number;
                 else
                     std::cout << "overflow";
                 std::cout << '\n';
             }
-            if (!entry.error.empty()) std::cout << "    error: " << entry.error << '\n';
+            if (!entry.error.empty())
+                std::cout << "    error: " << terminalLine(entry.error) << '\n';
         }
     }
 }
@@ -81,7 +83,8 @@ void printJson(const std::vector<QuestionFile> &files) {
 int dump(Arguments arguments) {
     BankArguments parsed;
     if (!parseBankArguments(arguments, parsed)) return BadUsage;
-    const auto [directory, json] = parsed;
+    const auto [directory, json, all] = parsed;
+    if (all) return BadUsage;
     if (!useBankDirectory(directory)) return 1;
 
     std::vector<QuestionFile> files;

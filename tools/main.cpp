@@ -22,7 +22,7 @@ constexpr Command Commands[] = {
 
 constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
                                    "quizra-check dump [DIR] [--json] | "
-                                   "quizra-check check [DIR] [--json]";
+                                   "quizra-check check [DIR] [--json] [--all]";
 
 } // namespace
 
@@ -31,6 +31,8 @@ bool check::parseBankArguments(Arguments arguments, BankArguments &parsed) {
     for (const std::string_view argument : arguments) {
         if (argument == "--json")
             parsed.json = true;
+        else if (argument == "--all")
+            parsed.all = true;
         else if (argument.starts_with("-") || ++directories > 1)
             return false;
         else

@@ -47,7 +47,7 @@ protected:
 TEST_F(Check, GetPrintsOneValueAsTheProgramReadsIt) {
     const Outcome got = run(check("get TOI1.ini SEC1 bun " + bank.str()));
     EXPECT_EQ(got.status, 0);
-    EXPECT_EQ(got.out, "問題 \"q\"\\\t\x01\n");
+    EXPECT_EQ(got.out, "問題 \"q\"\\\t\\x01\n"); // control characters escaped
     const Outcome here = run("cd " + bank.str() + " && " + check("get TOI1.ini sec2 ANS"));
     EXPECT_EQ(here.status, 0);
     EXPECT_EQ(here.out, "40000\n");
@@ -59,6 +59,7 @@ TEST_F(Check, DumpListsEveryFileAndEveryEntryTheDrawCanPick) {
     EXPECT_EQ(dump.status, 0);
     for (const char *line : {
              "TOI1.ini: ok, count 2, entries SEC1..SEC2\n  [SEC1]\n    bun=問題",
+             "\"q\"\\\t\\x01 (control characters shown as \\xNN)\n",
              "    ans=3\n    bmp=\n    type=0\n  [SEC2]\n",
              "    ans=overflow\n    bmp=\n    type=1\n    error: オーバーフローしました。 "
              "(ans=40000)",
@@ -106,6 +107,22 @@ TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
     EXPECT_EQ(got.out, "TOI2.ini:10: warning: [SEC 2] is not [SEC2]: the program never reads it\n"
                        "50 files checked: 0 errors, 1 warning\n");
     EXPECT_EQ(got.status, 1);
+}
+
+TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesControls) {
+    std::string sections; // 2 errors for the whole file, then one warning a line
+    for (int i = 0; i < 25; ++i)
+        sections += "[s\x1b[2J" + std::to_string(i) + "]\r\n";
+    bank.write("TOI2.ini", sections);
+    const Outcome got = run(check("check " + bank.str()));
+    EXPECT_NE(got.out.find("TOI2.ini:18: warning: [s\\x1b[2J17] is never read"), std::string::npos);
+    EXPECT_NE(got.out.find("(control characters shown as \\xNN)\n"
+                           "… and 7 more in TOI2.ini (--all shows them)\n50 files checked"),
+              std::string::npos)
+        << got.out;
+    const Outcome all = run(check("check --all " + bank.str()));
+    EXPECT_NE(all.out.find("TOI2.ini:25: warning"), std::string::npos);
+    EXPECT_EQ(all.out.find('\x1b'), std::string::npos);
 }
 
 TEST_F(CheckCommand, ErrorsExitTwoAndFileLevelProblemsHaveNoLine) {
