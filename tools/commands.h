@@ -17,6 +17,8 @@ using Arguments = std::span<const std::string_view>;
 int get(Arguments arguments);
 int dump(Arguments arguments);
 int check(Arguments arguments);
+int exportBank(Arguments arguments);
+int build(Arguments arguments);
 
 // The arguments of dump and check: at most one bank folder ("." when none), "--json" and "--all".
 struct BankArguments {

@@ -15,14 +15,18 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
-    {"get", check::get},
-    {"dump", check::dump},
-    {"check", check::check},
+    {"get", check::get},           // one value
+    {"dump", check::dump},         // every value the draw can reach
+    {"check", check::check},       // every problem
+    {"export", check::exportBank}, // the bank as one spreadsheet
+    {"build", check::build},       // the bank from one spreadsheet
 };
 
 constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
                                    "quizra-check dump [DIR] [--json] | "
-                                   "quizra-check check [DIR] [--json] [--all]";
+                                   "quizra-check check [DIR] [--json] [--all] | "
+                                   "quizra-check export [DIR] [-o FILE] | "
+                                   "quizra-check build FILE.csv [DIR] [--force] [--all]";
 
 } // namespace
 

@@ -125,6 +125,25 @@ TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesCont
     EXPECT_EQ(all.out.find('\x1b'), std::string::npos);
 }
 
+TEST_F(CheckCommand, BuildWritesTheExportedBankAndReplacesABankOnlyWithForce) {
+    const std::string csv = bank.str() + "/bank.csv", built = bank.str() + "/built";
+    EXPECT_EQ(run(check("export " + bank.str() + " -o " + csv)).status, 0);
+    const Outcome first = run(check("build " + csv + " " + built));
+    EXPECT_EQ(first.status, 1); // pictures are not copied: a warning each
+    EXPECT_NE(first.out.find("TOI1.ini to TOI50.ini written to " + built + ": 130 entries\n"),
+              std::string::npos)
+        << first.out;
+    EXPECT_EQ(run(check("dump " + built)).out, run(check("dump " + bank.str())).out);
+
+    EXPECT_EQ(run(check("build " + csv + " " + built)).status, 2);
+    EXPECT_EQ(run(check("build " + csv + " " + built + " --force")).status, 1);
+    bank.write("bank.csv", "question,entry\r\n");
+    const Outcome broken = run(check("build " + csv + " " + built + " --force"));
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_NE(broken.out.find(csv + ":1: error: no column bun"), std::string::npos);
+    EXPECT_NE(broken.out.find(": 8 errors: nothing written\n"), std::string::npos) << broken.out;
+}
+
 TEST_F(CheckCommand, ErrorsExitTwoAndFileLevelProblemsHaveNoLine) {
     std::filesystem::remove(bank.path() / "TOI50.ini");
     bank.write("TOI3.ini", "[COUNT]\r\nALL=2\r\n");
@@ -152,8 +171,9 @@ TEST_F(CheckCommand, JsonGivesTheSameDiagnosticsAndSummary) {
 }
 
 TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
-    for (const char *arguments : {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e",
-                                  "dump --bogus", "dump one two", "check --bogus", "check a b"}) {
+    for (const char *arguments :
+         {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e", "dump --bogus", "dump one two",
+          "check --bogus", "check a b", "export -o", "export a b", "build", "build a b c"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
         EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
