@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <unistd.h>
+#include <utility>
 
 namespace check {
 namespace {
@@ -20,11 +21,10 @@ std::string leftOut(const bankread::QuestionFile &file) {
     return file.error;
 }
 
-bool bankHoldsControls(const std::vector<bankread::QuestionFile> &files) {
-    for (const bankread::QuestionFile &file : files)
-        for (const bankread::Entry &entry : file.entries)
-            for (const bankread::Field &field : entry.fields)
-                if (holdsControls(field.text)) return true;
+bool anyControls(const bankread::QuestionFile &file) {
+    for (const bankread::Entry &entry : file.entries)
+        for (const bankread::Field &field : entry.fields)
+            if (holdsControls(field.text)) return true;
     return false;
 }
 
@@ -32,35 +32,38 @@ bool bankHoldsControls(const std::vector<bankread::QuestionFile> &files) {
 
 int exportBank(Arguments arguments) {
     std::string_view directory = ".", output;
+    bool named = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "-o" && i + 1 < arguments.size() && output.empty())
             output = arguments[++i];
-        else if (arguments[i].starts_with("-") || directory != ".")
+        else if (arguments[i].starts_with("-") || std::exchange(named, true))
             return BadUsage;
         else
             directory = arguments[i];
     }
     if (!useBankDirectory(directory)) return 2;
 
-    std::vector<bankread::QuestionFile> files;
+    std::ofstream file;
+    if (!output.empty()) file.open(std::string(output), std::ios::binary);
+    std::ostream &out = output.empty() ? std::cout : file;
+    const bool terminal = output.empty() && isatty(STDOUT_FILENO);
+    // One question file at a time: a bank's entries may run to millions.
+    spreadsheet::writeHeader(out);
     for (int i = 0; i < modMain::QuestionCount; ++i) {
-        files.push_back(bankread::readQuestionFile(i));
-        if (const std::string note = leftOut(files.back()); !note.empty())
-            std::cerr << files.back().name << ": warning: " << terminalLine(note) << '\n';
-    }
-    if (output.empty()) {
-        if (isatty(STDOUT_FILENO) && bankHoldsControls(files)) {
-            std::cerr << "quizra-check: the bank holds control characters, which a terminal "
-                         "would obey: write the spreadsheet to a file with -o FILE\n";
+        const bankread::QuestionFile question = bankread::readQuestionFile(i);
+        if (const std::string note = leftOut(question); !note.empty())
+            std::cerr << question.name << ": warning: " << terminalLine(note) << '\n';
+        if (terminal && anyControls(question)) {
+            std::cerr << "quizra-check: " << question.name
+                      << " holds control characters, which a terminal would obey: write the "
+                         "spreadsheet to a file with -o FILE\n";
             return 2;
         }
-        spreadsheet::write(std::cout, files);
-        return std::cout.flush() ? 0 : 2;
+        spreadsheet::writeRows(out, i + 1, question);
     }
-    std::ofstream out{std::string(output), std::ios::binary};
-    spreadsheet::write(out, files);
     if (!out.flush()) {
-        std::cerr << "quizra-check: " << terminalText(output) << " cannot be written\n";
+        std::cerr << "quizra-check: " << (output.empty() ? "the spreadsheet" : terminalText(output))
+                  << " cannot be written\n";
         return 2;
     }
     return 0;

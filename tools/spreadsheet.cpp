@@ -18,20 +18,21 @@ std::string numberText(const bankread::Field &field) {
 
 } // namespace
 
-void write(std::ostream &out, const std::vector<bankread::QuestionFile> &files) {
+void writeHeader(std::ostream &out) {
     out << "\xEF\xBB\xBF";
     for (const char *column : Columns)
         out << (column == Columns[0] ? "" : ",") << column;
     out << "\r\n";
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (files[i].state != "ok") continue;
-        for (const bankread::Entry &entry : files[i].entries) {
-            out << i + 1 << ',' << entry.section.substr(3);
-            for (const bankread::Field &field : entry.fields)
-                out << ','
-                    << (bankread::isNumberKey(field.key) ? numberText(field) : quoted(field.text));
-            out << "\r\n";
-        }
+}
+
+void writeRows(std::ostream &out, int question, const bankread::QuestionFile &file) {
+    if (file.state != "ok") return;
+    for (const bankread::Entry &entry : file.entries) {
+        out << question << ',' << entry.section.substr(3);
+        for (const bankread::Field &field : entry.fields)
+            out << ','
+                << (bankread::isNumberKey(field.key) ? numberText(field) : quoted(field.text));
+        out << "\r\n";
     }
 }
 

@@ -54,7 +54,9 @@ TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
         if (corners) original.write("TOI2.ini", cp932(CornerCases));
         const auto before = readBank(original.str());
         std::ostringstream csv;
-        spreadsheet::write(csv, before);
+        spreadsheet::writeHeader(csv);
+        for (std::size_t f = 0; f < before.size(); ++f)
+            spreadsheet::writeRows(csv, static_cast<int>(f + 1), before[f]);
 
         const spreadsheet::Build built = spreadsheet::build("bank.csv", csv.str(), original.str());
         expectDiagnostics(built.diagnostics, {});
