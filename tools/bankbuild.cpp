@@ -177,15 +177,18 @@ public:
     // Reports questions without rows, and entries repeated or missing; sorts the rows by entry.
     // A row without an entry number leaves its question's numbering unknown, and unreported.
     void checkEntries(std::vector<std::vector<Row>> &questions) {
+        std::string empty; // the questions without rows, runs written "2 to 50"
         for (std::size_t q = 0; q < questions.size(); ++q) {
             std::vector<Row> &rows = questions[q];
-            if (std::any_of(rows.begin(), rows.end(), [](const Row &r) { return r.entry == 0; }))
-                continue;
             if (rows.empty()) {
-                findings_.error(0, "no rows for question " + std::to_string(q + 1) +
-                                       ": every question needs an entry 1");
+                const bool runGoesOn = q > 0 && questions[q - 1].empty();
+                const bool runEnds = q + 1 == questions.size() || !questions[q + 1].empty();
+                if (!runGoesOn) empty += (empty.empty() ? "" : ", ") + std::to_string(q + 1);
+                if (runGoesOn && runEnds) empty += " to " + std::to_string(q + 1);
                 continue;
             }
+            if (std::any_of(rows.begin(), rows.end(), [](const Row &r) { return r.entry == 0; }))
+                continue;
             std::stable_sort(rows.begin(), rows.end(),
                              [](const Row &a, const Row &b) { return a.entry < b.entry; });
             long expected = 1;
@@ -208,6 +211,9 @@ public:
                 previous = &row;
             }
         }
+        if (!empty.empty())
+            findings_.error(0, "no rows for question " + empty +
+                                   ": every question needs at least an entry 1");
     }
 
 private:
@@ -283,6 +289,10 @@ Build build(std::string_view name, std::string_view csv, const std::string &dire
         if (std::optional<Row> row = builder.readRow(file.records[r]); row && row->question > 0)
             questions[static_cast<std::size_t>(row->question - 1)].push_back(std::move(*row));
     builder.checkEntries(questions);
+    std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
+                     [](const bankcheck::Diagnostic &a, const bankcheck::Diagnostic &b) {
+                         return std::pair(a.line, a.column) < std::pair(b.line, b.column);
+                     });
     if (bankcheck::countOf(result.diagnostics, bankcheck::Severity::Error) > 0) return result;
     for (const std::vector<Row> &rows : questions) {
         result.files.push_back(questionFile(rows));
