@@ -15,6 +15,7 @@
 #include <array>
 #include <optional>
 #include <sys/stat.h>
+#include <utility>
 
 namespace spreadsheet {
 namespace {
@@ -70,14 +71,18 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+// Reads a spreadsheet row by row, keeping the entries of the rows without errors.
 class Builder {
 public:
     Builder(const std::string &directory, Findings &findings)
         : directory_(directory), findings_(findings) {}
 
+    // A spreadsheet this wrong is the wrong file: the rest of it is not read.
+    static constexpr std::size_t MaxErrors = 10000;
+    bool full() const { return errors_ >= MaxErrors; }
+
     // The field of each column in the header row; false when one is missing or repeated.
     bool readHeader(const check::CsvRecord &header) {
-        bool ok = true;
         for (std::size_t f = 0; f < header.fields.size(); ++f) {
             const std::string &name = header.fields[f];
             const auto known =
@@ -89,30 +94,31 @@ public:
                 continue;
             }
             std::size_t &at = fields_[static_cast<std::size_t>(known - std::begin(Columns))];
-            if (at != NoField) {
-                findings_.error(1,
-                                "column " + name + " again: it is column " +
-                                    std::to_string(at + 1) + " already",
-                                f + 1);
-                ok = false;
-            }
+            if (at != NoField)
+                error(1,
+                      "column " + name + " again: it is column " + std::to_string(at + 1) +
+                          " already",
+                      f + 1);
             at = f;
         }
-        for (std::size_t c = 0; c < ColumnCount; ++c) {
-            if (fields_[c] != NoField) continue;
-            findings_.error(1, std::string("no column ") + Columns[c] +
-                                   ": the header row names question, entry, bun, ans1, ans2, "
-                                   "ans3, ans4, ans, bmp and type");
-            ok = false;
-        }
-        return ok;
+        std::string missing;
+        for (std::size_t c = 0; c < ColumnCount; ++c)
+            if (fields_[c] == NoField)
+                missing += (missing.empty() ? "" : ", ") + std::string(Columns[c]);
+        if (!missing.empty())
+            error(1, "no column " + missing +
+                         ": the header row names question, entry, bun, ans1, ans2, ans3, ans4, "
+                         "ans, bmp and type");
+        return errors_ == 0;
     }
 
-    // The entry a data row gives, with its errors reported; nothing when the row holds no value.
-    std::optional<Row> readRow(const check::CsvRecord &record) {
+    // Reads a data row, reporting its errors; its entry is kept when it has none. A row that
+    // holds no value is skipped.
+    void readRow(const check::CsvRecord &record) {
         if (std::all_of(record.fields.begin(), record.fields.end(),
                         [](const std::string &f) { return f.empty(); }))
-            return std::nullopt;
+            return;
+        const std::size_t errorsBefore = errors_;
         Row row;
         row.row = record.row;
         std::string missing;
@@ -120,7 +126,7 @@ public:
         for (std::size_t c = 0; c < ColumnCount; ++c) {
             const std::size_t column = fields_[c] + 1;
             const auto fail = [&](const std::string &message) {
-                findings_.error(record.row, message, column);
+                error(record.row, message, column);
             };
             if (fields_[c] >= record.fields.size()) {
                 missing += (missing.empty() ? "" : ", ") + std::string(Columns[c]);
@@ -167,56 +173,81 @@ public:
             }
         }
         if (!missing.empty())
-            findings_.error(record.row,
-                            "no " + missing + ": the row ends after " +
-                                std::to_string(record.fields.size()) + " fields",
-                            missingFrom);
-        return row;
+            error(record.row,
+                  "no " + missing + ": the row ends after " + std::to_string(record.fields.size()) +
+                      " fields",
+                  missingFrom);
+        keep(std::move(row), errors_ == errorsBefore);
     }
 
-    // Reports questions without rows, and entries repeated or missing; sorts the rows by entry.
-    // A row without an entry number leaves its question's numbering unknown, and unreported.
-    void checkEntries(std::vector<std::vector<Row>> &questions) {
+    // Reports questions without rows and entry numbers with gaps; then the entries of each
+    // question in order, or nothing after an error.
+    std::vector<std::vector<Row>> finish() {
         std::string empty; // the questions without rows, runs written "2 to 50"
-        for (std::size_t q = 0; q < questions.size(); ++q) {
-            std::vector<Row> &rows = questions[q];
-            if (rows.empty()) {
-                const bool runGoesOn = q > 0 && questions[q - 1].empty();
-                const bool runEnds = q + 1 == questions.size() || !questions[q + 1].empty();
+        for (std::size_t q = 0; q < QuestionCount; ++q) {
+            const std::vector<std::size_t> &rows = entryRows_[q];
+            if (rows.empty() && !unnumbered_[q]) {
+                const bool runGoesOn = q > 0 && entryRows_[q - 1].empty() && !unnumbered_[q - 1];
+                const bool runEnds =
+                    q + 1 == QuestionCount || !entryRows_[q + 1].empty() || unnumbered_[q + 1];
                 if (!runGoesOn) empty += (empty.empty() ? "" : ", ") + std::to_string(q + 1);
                 if (runGoesOn && runEnds) empty += " to " + std::to_string(q + 1);
-                continue;
             }
-            if (std::any_of(rows.begin(), rows.end(), [](const Row &r) { return r.entry == 0; }))
-                continue;
-            std::stable_sort(rows.begin(), rows.end(),
-                             [](const Row &a, const Row &b) { return a.entry < b.entry; });
-            long expected = 1;
-            const Row *previous = nullptr;
-            for (const Row &row : rows) {
-                const std::string entry =
-                    "entry " + std::to_string(row.entry) + " of question " + std::to_string(q + 1);
-                if (previous && previous->entry == row.entry) {
-                    findings_.error(row.row,
-                                    entry + " again: it is on row " +
-                                        std::to_string(previous->row) + " already",
-                                    fields_[Entry] + 1);
-                } else if (row.entry != expected) {
-                    findings_.error(row.row,
-                                    entry + " follows entry " + std::to_string(expected - 1) +
-                                        ": entries run 1, 2, 3, … without gaps",
-                                    fields_[Entry] + 1);
-                }
-                expected = row.entry + 1;
-                previous = &row;
+            // A row without an entry number leaves the question's numbering unknown.
+            if (unnumbered_[q]) continue;
+            std::size_t previous = 0;
+            for (std::size_t k = 1; k < rows.size(); ++k) {
+                if (rows[k] == 0) continue;
+                if (k != previous + 1)
+                    error(rows[k],
+                          "entry " + std::to_string(k) + " of question " + std::to_string(q + 1) +
+                              (previous ? " follows entry " + std::to_string(previous)
+                                        : " comes without an entry 1") +
+                              ": entries run 1, 2, 3, … without gaps",
+                          fields_[Entry] + 1);
+                previous = k;
             }
         }
         if (!empty.empty())
-            findings_.error(0, "no rows for question " + empty +
-                                   ": every question needs at least an entry 1");
+            error(0,
+                  "no rows for question " + empty + ": every question needs at least an entry 1");
+        if (errors_ > 0) return {};
+        for (std::vector<Row> &rows : rows_)
+            std::sort(rows.begin(), rows.end(),
+                      [](const Row &a, const Row &b) { return a.entry < b.entry; });
+        return std::move(rows_);
     }
 
 private:
+    static constexpr std::size_t QuestionCount = modMain::QuestionCount;
+
+    void error(std::size_t row, const std::string &message, std::size_t column = 0) {
+        findings_.error(row, message, column);
+        ++errors_;
+    }
+
+    // Notes which entry of which question row gives, and keeps it when it is complete.
+    void keep(Row row, bool complete) {
+        if (row.question == 0) return;
+        const auto q = static_cast<std::size_t>(row.question - 1);
+        if (row.entry == 0) {
+            unnumbered_[q] = true;
+            return;
+        }
+        std::vector<std::size_t> &rows = entryRows_[q];
+        const auto k = static_cast<std::size_t>(row.entry);
+        if (rows.size() <= k) rows.resize(k + 1, 0);
+        if (rows[k] != 0) {
+            error(row.row,
+                  "entry " + std::to_string(k) + " of question " + std::to_string(q + 1) +
+                      " again: it is on row " + std::to_string(rows[k]) + " already",
+                  fields_[Entry] + 1);
+            return;
+        }
+        rows[k] = row.row;
+        if (complete) rows_[q].push_back(std::move(row));
+    }
+
     // Sets out to text as stored in a question file; the problem, when it cannot be.
     static std::string writeText(const std::string &text, std::string &out) {
         if (text.find_first_of("\r\n") != std::string::npos)
@@ -249,11 +280,17 @@ private:
 
     const std::string &directory_;
     Findings &findings_;
+    std::size_t errors_ = 0;
     std::array<std::size_t, ColumnCount> fields_ = [] {
         std::array<std::size_t, ColumnCount> none;
         none.fill(NoField);
         return none;
     }();
+    // Per question: the row of each entry number (0 for none), whether a row gave no valid
+    // entry number, and the complete entries.
+    std::array<std::vector<std::size_t>, QuestionCount> entryRows_;
+    std::array<bool, QuestionCount> unnumbered_{};
+    std::vector<std::vector<Row>> rows_ = std::vector<std::vector<Row>>(QuestionCount);
 };
 
 std::string questionFile(const std::vector<Row> &rows) {
@@ -272,28 +309,26 @@ Build build(std::string_view name, std::string_view csv, const std::string &dire
     Build result;
     Findings findings(std::string(name), result.diagnostics);
     if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
-    const check::CsvFile file = check::readCsv(csv);
-    if (!file.error.empty()) {
-        findings.error(file.errorRow, file.error, file.errorColumn);
-        return result;
-    }
-    if (file.records.empty()) {
-        findings.error(0, "is empty: a bank spreadsheet starts with the header row");
-        return result;
-    }
     Builder builder(directory, findings);
-    if (!builder.readHeader(file.records.front())) return result;
-
-    std::vector<std::vector<Row>> questions(modMain::QuestionCount);
-    for (std::size_t r = 1; r < file.records.size(); ++r)
-        if (std::optional<Row> row = builder.readRow(file.records[r]); row && row->question > 0)
-            questions[static_cast<std::size_t>(row->question - 1)].push_back(std::move(*row));
-    builder.checkEntries(questions);
+    bool header = true, headerRead = false;
+    const check::CsvError error = check::readCsv(csv, [&](const check::CsvRecord &record) {
+        if (std::exchange(header, false)) return headerRead = builder.readHeader(record);
+        builder.readRow(record);
+        return !builder.full();
+    });
+    if (!error.message.empty()) findings.error(error.row, error.message, error.column);
+    if (header) findings.error(0, "is empty: a bank spreadsheet starts with the header row");
+    if (builder.full())
+        findings.error(0, "more than " + std::to_string(Builder::MaxErrors) +
+                              " errors: the rest is not read");
+    // Questions and entries are counted only over a whole spreadsheet.
+    const std::vector<std::vector<Row>> questions =
+        headerRead && error.message.empty() && !builder.full() ? builder.finish()
+                                                               : std::vector<std::vector<Row>>();
     std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
                      [](const bankcheck::Diagnostic &a, const bankcheck::Diagnostic &b) {
                          return std::pair(a.line, a.column) < std::pair(b.line, b.column);
                      });
-    if (bankcheck::countOf(result.diagnostics, bankcheck::Severity::Error) > 0) return result;
     for (const std::vector<Row> &rows : questions) {
         result.files.push_back(questionFile(rows));
         result.entries += rows.size();

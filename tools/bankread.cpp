@@ -109,6 +109,8 @@ QuestionFile readQuestionFile(int index) {
         read(file);
     } catch (const std::bad_alloc &) {
         file = {file.name, "unreadable: not enough memory", {}, {}, {}, {}};
+    } catch (const std::exception &error) {
+        file = {file.name, std::string("unreadable: ") + error.what(), {}, {}, {}, {}};
     }
     return file;
 }

@@ -2,25 +2,28 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace check {
 namespace {
 
 struct Collector {
-    CsvFile file;
-    std::vector<std::string> fields;
+    const std::function<bool(const CsvRecord &)> &onRecord;
+    CsvRecord record{1, {}};
+    bool stopped = false;
 };
 
 void onField(void *data, std::size_t size, void *collector) {
     auto *c = static_cast<Collector *>(collector);
-    c->fields.emplace_back(data ? static_cast<const char *>(data) : "", data ? size : 0);
+    c->record.fields.emplace_back(data ? static_cast<const char *>(data) : "", data ? size : 0);
 }
 
 void onRecordEnd(int, void *collector) {
     auto *c = static_cast<Collector *>(collector);
-    c->file.records.push_back({c->file.records.size() + 1, std::move(c->fields)});
-    c->fields.clear();
+    if (!c->stopped) c->stopped = !c->onRecord(c->record);
+    c->record.fields.clear();
+    ++c->record.row;
 }
 
 // RFC 4180: blanks belong to the field; libcsv would trim them from unquoted fields.
@@ -30,26 +33,29 @@ int noBlanks(unsigned char) {
 
 } // namespace
 
-CsvFile readCsv(std::string_view bytes) {
+CsvError readCsv(std::string_view bytes, const std::function<bool(const CsvRecord &)> &onRecord) {
     csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) return {{}, "out of memory", 0, 0};
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) return {"out of memory", 0, 0};
     const std::unique_ptr<csv_parser, decltype(&csv_free)> owner(&parser, &csv_free);
     csv_set_space_func(&parser, noBlanks);
 
-    Collector collector;
-    const std::size_t parsed =
-        csv_parse(&parser, bytes.data(), bytes.size(), onField, onRecordEnd, &collector);
-    if (parsed == bytes.size()) csv_fini(&parser, onField, onRecordEnd, &collector);
-    if (const int status = csv_error(&parser); status != CSV_SUCCESS) {
-        collector.file.error = status == CSV_EPARSE
-                                   ? "a quote breaks the CSV rules: a field that holds a quote, "
-                                     "comma or line break is wrapped in quotes, and a quote in "
-                                     "it is written twice"
-                                   : csv_strerror(status);
-        collector.file.errorRow = collector.file.records.size() + 1;
-        collector.file.errorColumn = collector.fields.size() + 1;
+    Collector collector{onRecord};
+    // A block at a time, so that a stop takes effect soon.
+    constexpr std::size_t Block = 64 * 1024;
+    bool parsed = true;
+    for (std::size_t at = 0; at < bytes.size() && parsed && !collector.stopped; at += Block) {
+        const std::size_t size = std::min(Block, bytes.size() - at);
+        parsed =
+            csv_parse(&parser, bytes.data() + at, size, onField, onRecordEnd, &collector) == size;
     }
-    return std::move(collector.file);
+    if (parsed && !collector.stopped) csv_fini(&parser, onField, onRecordEnd, &collector);
+    const int status = csv_error(&parser);
+    if (status == CSV_SUCCESS) return {};
+    return {status == CSV_EPARSE ? "a quote breaks the CSV rules: a field that holds a quote, "
+                                   "comma or line break is wrapped in quotes, and a quote in it "
+                                   "is written twice"
+                                 : csv_strerror(status),
+            collector.record.row, collector.record.fields.size() + 1};
 }
 
 } // namespace check

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,16 +14,16 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
-struct CsvFile {
-    std::vector<CsvRecord> records;
-    std::string error; // set when the file breaks the CSV rules, at errorRow and errorColumn
-    std::size_t errorRow = 0;
-    std::size_t errorColumn = 0;
+// Where and how a CSV file breaks the rules; no message when it does not.
+struct CsvError {
+    std::string message;
+    std::size_t row = 0;
+    std::size_t column = 0;
 };
 
-// Parses CSV by RFC 4180 with libcsv: fields keep their blanks, a quote inside a field appears
-// only in a quoted field and doubled, and a quoted field may hold line breaks. Lines without
-// any field are not records.
-CsvFile readCsv(std::string_view bytes);
+// Parses CSV by RFC 4180 with libcsv, handing each record in turn to onRecord, which returns
+// false to stop the parse. Fields keep their blanks, a quote appears only in a quoted field and
+// doubled, and a quoted field may hold line breaks. Lines without any field are not records.
+CsvError readCsv(std::string_view bytes, const std::function<bool(const CsvRecord &)> &onRecord);
 
 } // namespace check
