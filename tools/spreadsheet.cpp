@@ -20,8 +20,8 @@ std::string numberText(const bankread::Field &field) {
 
 void writeHeader(std::ostream &out) {
     out << "\xEF\xBB\xBF";
-    for (const char *column : Columns)
-        out << (column == Columns[0] ? "" : ",") << column;
+    for (std::size_t c = 0; c < std::size(Columns); ++c)
+        out << (c > 0 ? "," : "") << Columns[c];
     out << "\r\n";
 }
 
