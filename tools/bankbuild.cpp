@@ -250,7 +250,8 @@ private:
 
     // Sets out to text as stored in a question file; the problem, when it cannot be.
     static std::string writeText(const std::string &text, std::string &out) {
-        if (text.find_first_of("\r\n") != std::string::npos)
+        // One pass, not find_first_of, which calls memchr once a character.
+        if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }))
             return "a line break inside a value: each value is one line of a question file";
         if (text.find('\0') != std::string::npos)
             return "a NUL character: the program reads the value only up to it";

@@ -18,7 +18,7 @@ std::string failure(const std::string &what) {
     return what + ": " + std::strerror(errno);
 }
 
-// Writes bytes to path and flushes them to the disk.
+// Writes bytes to path.
 bool writeFile(const std::string &path, const std::string &bytes) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
@@ -29,7 +29,18 @@ bool writeFile(const std::string &path, const std::string &bytes) {
         if (got <= 0) break;
         written += static_cast<std::size_t>(got);
     }
-    const bool ok = written == bytes.size() && fsync(fd) == 0;
+    const bool ok = written == bytes.size();
+    const int saved = errno;
+    close(fd);
+    errno = saved;
+    return ok;
+}
+
+// Flushes path to the disk.
+bool flush(const std::string &path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = fsync(fd) == 0;
     const int saved = errno;
     close(fd);
     errno = saved;
@@ -62,6 +73,12 @@ std::string writeQuestionFiles(const std::string &directory,
         const std::string path =
             quizra::joinPath(aside, modMain::questionFileName(static_cast<int>(written)));
         if (!writeFile(path, files[written])) problem = failure(path);
+    }
+    // Flushed once all are written, so that the disk takes them in one go.
+    for (std::size_t i = 0; i < written && problem.empty(); ++i) {
+        const std::string path =
+            quizra::joinPath(aside, modMain::questionFileName(static_cast<int>(i)));
+        if (!flush(path)) problem = failure(path);
     }
     if (!problem.empty()) problem += ": nothing written";
     // Renaming within one folder fails only when the folder itself changes under the build.
