@@ -1,5 +1,6 @@
 // quizra-check export [DIR] [-o FILE]: the whole bank as one UTF-8 spreadsheet (CSV), one row per
-// entry the draw can pick, each value as the program reads it; to standard output without -o.
+// entry the draw can pick, each value as the program reads it; to standard output without -o,
+// unless the bank holds control characters.
 
 #include "bankread.h"
 #include "commands.h"
@@ -9,7 +10,6 @@
 
 #include <fstream>
 #include <iostream>
-#include <unistd.h>
 #include <utility>
 
 namespace check {
@@ -46,14 +46,14 @@ int exportBank(Arguments arguments) {
     std::ofstream file;
     if (!output.empty()) file.open(std::string(output), std::ios::binary);
     std::ostream &out = output.empty() ? std::cout : file;
-    const bool terminal = output.empty() && isatty(STDOUT_FILENO);
     // One question file at a time: a bank's entries may run to millions.
     spreadsheet::writeHeader(out);
     for (int i = 0; i < modMain::QuestionCount; ++i) {
         const bankread::QuestionFile question = bankread::readQuestionFile(i);
         if (const std::string note = leftOut(question); !note.empty())
             std::cerr << question.name << ": warning: " << terminalLine(note) << '\n';
-        if (terminal && anyControls(question)) {
+        // Standard output may well reach a terminal, through a pipe or not.
+        if (output.empty() && anyControls(question)) {
             std::cerr << "quizra-check: " << question.name
                       << " holds control characters, which a terminal would obey: write the "
                          "spreadsheet to a file with -o FILE\n";
