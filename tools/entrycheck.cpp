@@ -5,6 +5,7 @@
 #include "json.h"
 #include "modMain.h"
 #include "numbers.h"
+#include "terminaltext.h"
 
 #include <cmath>
 
@@ -70,8 +71,7 @@ void checkControls(const ProfileLine &key, Findings &findings) {
     for (const char c : ProfileIndex::value(key)) {
         const auto b = static_cast<unsigned char>(c);
         if ((b >= 0x20 || b == '\t') && b != 0x7F) continue;
-        static constexpr char Hex[] = "0123456789abcdef";
-        const std::string escaped = {'\\', 'x', Hex[b >> 4], Hex[b & 0xF]};
+        const std::string escaped = check::terminalText(std::string(1, c));
         if (found.find(escaped) == std::string::npos) found += (found.empty() ? "" : " ") + escaped;
     }
     if (!found.empty())
