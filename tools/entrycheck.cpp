@@ -1,9 +1,11 @@
 #include "checkparts.h"
 
+#include "drawrange.h"
 #include "error.h"
 #include "json.h"
 #include "modMain.h"
 #include "numbers.h"
+#include "terminaltext.h"
 
 #include <cmath>
 
@@ -60,6 +62,21 @@ void checkLength(const ProfileLine &key, Findings &findings) {
                                      " bytes; the program reads the first " +
                                      text(static_cast<long>(read.size())) + ", ending with '" +
                                      tail(shown(read)) + "'");
+}
+
+// Warns when the value of key holds control characters: they come from a bad conversion or a
+// paste, never from text a candidate can read.
+void checkControls(const ProfileLine &key, Findings &findings) {
+    std::string found;
+    for (const char c : ProfileIndex::value(key)) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 0x20 || b == '\t') && b != 0x7F) continue;
+        const std::string escaped = check::terminalText(std::string(1, c));
+        if (found.find(escaped) == std::string::npos) found += (found.empty() ? "" : " ") + escaped;
+    }
+    if (!found.empty())
+        findings.warning(key.number, "value holds control characters (" + found +
+                                         "): they are not text, and no candidate can read them");
 }
 
 // A number key read as the program reads it.
@@ -137,6 +154,12 @@ void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pic
     if (!picture.foundIgnoringCase.empty())
         findings.warning(key.number,
                          named + " is found only ignoring case, as " + picture.foundIgnoringCase);
+    const std::string target =
+        picture.status == Picture::Status::Outside ? std::string() : pictures.linkedOutside(bmp);
+    if (!target.empty())
+        findings.warning(key.number, named + " is a symbolic link to " + target +
+                                         ", outside the bank folder: the program shows it all "
+                                         "the same");
     switch (picture.status) {
     case Picture::Status::Missing:
         findings.error(key.number, named + " is not found");
@@ -194,21 +217,18 @@ void checkEntry(const Section &entry, const PictureLoader &pictures, const Choic
     for (const ProfileLine &key : entry.keys) {
         // Repeated keys and lines without '=' have their own reports.
         if (!key.hasEquals || ProfileIndex::find(entry, key.name) != &key) continue;
-        if (isEntryKey(key.name))
+        if (isEntryKey(key.name)) {
             checkLength(key, findings);
-        else
+            checkControls(key, findings);
+        } else
             findings.warning(key.number, "key " + shown(key.name) + " is never read");
     }
 }
 
-// The entry numbers the draw can give: k = floor(r * count) + 1 for r in [0, 1).
-struct Draw {
-    long first = 1;
-    long last = 1;
-};
+using Draw = check::DrawRange;
 
 // Checks [COUNT] and ALL; returns the entries the draw can pick, or nothing when the count
-// overflows.
+// cannot be read at all.
 std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
     const Section *count = index.find("COUNT");
     const ProfileLine *all = count ? ProfileIndex::find(*count, "ALL") : nullptr;
@@ -222,17 +242,21 @@ std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
         }
     }
     const std::string_view raw = all ? ProfileIndex::value(*all) : std::string_view();
-    Draw draw;
     double number = 0;
     try {
         number = quizra::textToNumber(raw);
-        const std::int16_t low = modMain::entryNumber(0.0, number);
-        const std::int16_t high = modMain::entryNumber(std::nextafter(1.0, 0.0), number);
-        draw = {std::min(low, high), std::max(low, high)};
     } catch (const quizra::QuizraError &error) {
         if (error.number() != quizra::errors::Overflow) throw;
-        findings.error(all->number, assignment(*all) + " is too large: no exam will start");
+        findings.error(all->number, assignment(*all) + " is too large to read: no exam will start");
         return std::nullopt;
+    }
+    const Draw draw = check::drawRange(number);
+    if (draw.overflowing > 0) {
+        findings.error(all->number, asRead(*all, check::jsonNumber(number)) +
+                                        " is too large: " + check::failingStarts(draw.overflowing) +
+                                        " with an overflow (a draw of " +
+                                        sectionText(draw.firstOverflowing) + " or beyond)");
+        return draw;
     }
 
     const std::string drawn =

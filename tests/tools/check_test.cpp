@@ -49,7 +49,7 @@ protected:
 TEST_F(Check, GetPrintsOneValueAsTheProgramReadsIt) {
     const Outcome got = run(check("get TOI1.ini SEC1 bun " + bank.str()));
     EXPECT_EQ(got.status, 0);
-    EXPECT_EQ(got.out, "問題 \"q\"\\\t\x01\n");
+    EXPECT_EQ(got.out, "問題 \"q\"\\\t\\x01\n"); // control characters escaped
     const Outcome here = run("cd " + bank.str() + " && " + check("get TOI1.ini sec2 ANS"));
     EXPECT_EQ(here.status, 0);
     EXPECT_EQ(here.out, "40000\n");
@@ -61,6 +61,7 @@ TEST_F(Check, DumpListsEveryFileAndEveryEntryTheDrawCanPick) {
     EXPECT_EQ(dump.status, 0);
     for (const char *line : {
              "TOI1.ini: ok, count 2, entries SEC1..SEC2\n  [SEC1]\n    bun=問題",
+             "\"q\"\\\t\\x01 (control characters shown as \\xNN)\n",
              "    ans=3\n    bmp=\n    type=0\n  [SEC2]\n",
              "    ans=overflow\n    bmp=\n    type=1\n    error: オーバーフローしました。 "
              "(ans=40000)",
@@ -110,6 +111,43 @@ TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
     EXPECT_EQ(got.status, 1);
 }
 
+TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesControls) {
+    std::string sections; // 2 errors for the whole file, then one warning a line
+    for (int i = 0; i < 25; ++i)
+        sections += "[s\x1b[2J" + std::to_string(i) + "]\r\n";
+    bank.write("TOI2.ini", sections);
+    const Outcome got = run(check("check " + bank.str()));
+    EXPECT_NE(got.out.find("TOI2.ini:18: warning: [s\\x1b[2J17] is never read"), std::string::npos);
+    EXPECT_NE(got.out.find("(control characters shown as \\xNN)\n"
+                           "… and 7 more in TOI2.ini (--all shows them)\n50 files checked"),
+              std::string::npos)
+        << got.out;
+    const Outcome all = run(check("check --all " + bank.str()));
+    EXPECT_NE(all.out.find("TOI2.ini:25: warning"), std::string::npos);
+    EXPECT_EQ(all.out.find('\x1b'), std::string::npos);
+}
+
+TEST_F(CheckCommand, BuildWritesTheExportedBankAndReplacesABankOnlyWithForce) {
+    const std::string csv = bank.str() + "/bank.csv", built = bank.str() + "/built";
+    EXPECT_EQ(run(check("export " + bank.str() + " -o " + csv)).status, 0);
+    const Outcome first = run(check("build " + csv + " " + built));
+    EXPECT_EQ(first.status, 1); // pictures are not copied: a warning each
+    EXPECT_NE(first.out.find("TOI1.ini to TOI50.ini written to " + built + ": 130 entries\n"),
+              std::string::npos)
+        << first.out;
+    EXPECT_EQ(run(check("dump " + built)).out, run(check("dump " + bank.str())).out);
+
+    EXPECT_EQ(run(check("build " + csv + " " + built)).status, 2);
+    EXPECT_EQ(run(check("build " + csv + " " + built + " --force")).status, 1);
+    bank.write("bank.csv", "question,entry\r\n");
+    const Outcome broken = run(check("build " + csv + " " + built + " --force"));
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_NE(broken.out.find(csv + ":1: error: no column bun, ans1, ans2, ans3, ans4, ans, bmp, "
+                                    "type: the header row names"),
+              std::string::npos);
+    EXPECT_NE(broken.out.find(": 1 error: nothing written\n"), std::string::npos) << broken.out;
+}
+
 TEST_F(CheckCommand, ErrorsExitTwoAndFileLevelProblemsHaveNoLine) {
     std::filesystem::remove(bank.path() / "TOI50.ini");
     bank.write("TOI3.ini", "[COUNT]\r\nALL=2\r\n");
@@ -140,7 +178,7 @@ TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
     for (const char *arguments :
          {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e", "dump --bogus", "dump one two",
           "check --bogus", "check a b", "preview", "preview DIR", "preview -o", "preview a b -o c",
-          "preview -o a -o b"}) {
+          "preview -o a -o b", "export -o", "export a b", "build", "build a b c"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
         EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
