@@ -21,6 +21,7 @@ nav a.error { background: #fdd; } nav a.warning { background: #ffd; }
 h2 { border-top: 2px solid #888; padding-top: .5em; margin-top: 2em; }
 .entry { display: flex; flex-wrap: wrap; gap: 1.5em; margin: 1em 0; align-items: flex-start; }
 .entry img, .entry .none { border: 1px solid #888; max-width: 100%; height: auto; }
+.entry img { width: min(781px, 62vw); } /* leaves room beside it for the answer and problems */
 .entry > div:last-child { flex: 1; min-width: 20em; }
 .entry .none { display: flex; align-items: center; justify-content: center; background: #eee; }
 .entry h3 { margin: 0 0 .5em; } .line { font-weight: normal; color: #666; }
