@@ -17,8 +17,9 @@ Qt::WindowFlags flagsFor(Form::Border border) {
     case Form::Border::Sizable:
         return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
     case Form::Border::FixedDialog:
-        // A tool window has no task-bar entry.
-        return flags | Qt::Tool | Qt::WindowMinimizeButtonHint;
+        // An ordinary window with a task-bar entry: a utility window would stay above every
+        // other window of the program, and a minimised window with no entry is out of reach.
+        return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
     }
     return flags;
 }

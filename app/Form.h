@@ -16,7 +16,7 @@ public:
     enum class Border {
         FixedSingle, // fixed size, close box only
         Sizable,     // resizable, minimize and close boxes, no maximize box
-        FixedDialog, // fixed size, minimize and close boxes, no task-bar entry
+        FixedDialog, // fixed size, minimize and close boxes
     };
 
     // Run by FormSlot only.

@@ -88,9 +88,14 @@ void ClickLabel::paintEvent(QPaintEvent *event) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
+bool OptionButton::hitButton(const QPoint &pos) const {
+    // Where a later button lies over this one, the mask leaves the click to that button.
+    return mask().isEmpty() ? rect().contains(pos) : mask().contains(pos);
+}
+
 void OptionGroup::create(QWidget *container, int count, const QString &caption) {
     for (int index = 0; index < count; ++index) {
-        auto *button = new QRadioButton(caption, container);
+        auto *button = new OptionButton(caption, container);
         group_.addButton(button, index);
         add(button);
     }

@@ -53,6 +53,16 @@ private:
     bool pressed_ = false;
 };
 
+// An option button that takes a click anywhere on the part of it that shows, not only on its
+// indicator and caption: each choice is as wide as the question.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+};
+
 // Option buttons in one container: selecting one clears the others; the candidate can move the
 // selection but not clear it; code can set a button's value to false, which clears it.
 class OptionGroup : public ControlArray<QRadioButton> {

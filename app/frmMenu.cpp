@@ -40,12 +40,12 @@ void frmMenu::Form_Load() {
 }
 
 void frmMenu::cmd1_Click() {
-    // A number out of range in a question file: tell the candidate and keep the menu open,
-    // rather than ending the program.
+    // A question file the draw cannot use: tell the candidate and the bank's author where, and
+    // keep the menu open rather than ending the program.
     try {
         modMain::MakeMondai();
     } catch (const quizra::QuizraError &) {
-        Program::MsgBox(Program::ErrorText(std::current_exception()));
+        Program::MsgBox(Program::ErrorReport(std::current_exception()));
         return;
     }
     modMain::ClearAns();

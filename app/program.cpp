@@ -18,6 +18,7 @@ namespace {
 
 std::function<void(const QString &)> msgBoxHandler;
 std::function<void()> endHandler;
+int exitStatus = 0;
 
 void showMessageBox(const QString &text) {
     QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Ok);
@@ -26,20 +27,27 @@ void showMessageBox(const QString &text) {
 
 struct ErrorInfo {
     int number;
-    QString description;
+    QString description; // the message, then where in parentheses
+    QString message;
+    QString where;
 };
 
 ErrorInfo describe(std::exception_ptr error) {
+    const auto plain = [](int number, const QString &description) {
+        return ErrorInfo{number, description, description, {}};
+    };
     try {
         std::rethrow_exception(error);
     } catch (const quizra::QuizraError &e) {
-        return {e.number(), QString::fromStdString(e.description())};
+        return {e.number(), QString::fromStdString(e.description()),
+                QString::fromStdString(e.message()), QString::fromStdString(e.where())};
     } catch (const std::bad_alloc &) {
-        return {7, QStringLiteral("メモリが不足しています。")};
+        return plain(7, QStringLiteral("メモリが不足しています。"));
     } catch (const std::exception &e) {
-        return {51, QStringLiteral("内部エラーです。 (%1)").arg(QString::fromLocal8Bit(e.what()))};
+        return plain(51,
+                     QStringLiteral("内部エラーです。 (%1)").arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        return {51, QStringLiteral("内部エラーです。")};
+        return plain(51, QStringLiteral("内部エラーです。"));
     }
 }
 
@@ -73,12 +81,17 @@ void DoEvents() {
     QCoreApplication::processEvents();
 }
 
-void End() {
+void End(int status) {
+    exitStatus = status;
     FormSlotBase::DiscardAll();
     if (endHandler)
         endHandler();
     else
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(status);
+}
+
+int ExitStatus() {
+    return exitStatus;
 }
 
 QString ErrorText(std::exception_ptr error) {
@@ -86,13 +99,19 @@ QString ErrorText(std::exception_ptr error) {
     return QString::number(info.number) + info.description;
 }
 
+QString ErrorReport(std::exception_ptr error) {
+    const ErrorInfo info = describe(error);
+    QString report = QStringLiteral("エラー %1\n\n").arg(info.number);
+    if (!info.where.isEmpty()) report += QStringLiteral("問題ファイル: ") + info.where + u'\n';
+    return report + info.message;
+}
+
 void Guard(const std::function<void()> &handler) {
     try {
         handler();
     } catch (...) {
-        const ErrorInfo info = describe(std::current_exception());
-        MsgBox(QStringLiteral("実行時エラー '%1':\n\n%2").arg(info.number).arg(info.description));
-        End();
+        MsgBox(ErrorReport(std::current_exception()));
+        End(1);
     }
 }
 

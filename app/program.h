@@ -23,12 +23,18 @@ void MsgBox(const QString &text);
 void DoEvents();
 
 // Ends the program at once: every loaded window is discarded and no further handler runs.
-void End();
+// The process exits with status: 0 when the candidate ends it, 1 after an error.
+void End(int status = 0);
+int ExitStatus();
 
 // The error's number immediately followed by its description, as the review reports it.
 QString ErrorText(std::exception_ptr error);
 
-// Runs an event handler. An error that nothing inside trapped is shown to the candidate and
+// The error as the candidate and the bank's author read it at once: its number on a line of
+// its own, then where in the bank it lies when that is known, then what went wrong.
+QString ErrorReport(std::exception_ptr error);
+
+// Runs an event handler. An error that nothing inside trapped is reported to the candidate and
 // ends the program; no exception ever reaches Qt's event dispatch.
 void Guard(const std::function<void()> &handler);
 

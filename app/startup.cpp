@@ -10,7 +10,9 @@ int runQuizra(QApplication &app) {
     Program::Initialise(app);
 
     Program::Guard([] { Forms::frmMenu().Show(); });
-    const int status = FormSlotBase::LoadedCount() > 0 ? QApplication::exec() : 0;
+    // A failure while showing the menu has already ended the program, before the event loop.
+    const int status =
+        FormSlotBase::LoadedCount() > 0 ? QApplication::exec() : Program::ExitStatus();
     FormSlotBase::DiscardAll();
     return status;
 }

@@ -4,20 +4,25 @@
 
 namespace quizra {
 
-QuizraError::QuizraError(int number, std::string description)
-    : std::runtime_error(std::to_string(number) + description), number_(number),
-      description_(std::move(description)) {}
+namespace {
+std::string describe(const std::string &message, const std::string &where) {
+    return where.empty() ? message : message + " (" + where + ")";
+}
+} // namespace
+
+QuizraError::QuizraError(int number, std::string message, std::string where)
+    : std::runtime_error(std::to_string(number) + describe(message, where)), number_(number),
+      message_(std::move(message)), where_(std::move(where)),
+      description_(describe(message_, where_)) {}
 
 namespace errors {
 
 QuizraError overflow(const std::string &detail) {
-    std::string text = "オーバーフローしました。";
-    if (!detail.empty()) text += " (" + detail + ")";
-    return {Overflow, text};
+    return {Overflow, "オーバーフローしました。", detail};
 }
 
 QuizraError fileTooLarge(const std::string &detail) {
-    return {FileTooLarge, "ファイルが大きすぎます。 (" + detail + ")"};
+    return {FileTooLarge, "ファイルが大きすぎます。", detail};
 }
 
 QuizraError indexOutOfRange(long index) {

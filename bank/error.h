@@ -8,13 +8,20 @@ namespace quizra {
 // The one error type of the program. The candidate sees the number and the description.
 class QuizraError : public std::runtime_error {
 public:
-    QuizraError(int number, std::string description);
+    // where, when known, says where in the bank the error lies: "TOI3.ini [SEC1] ans=40000".
+    QuizraError(int number, std::string message, std::string where = {});
 
     int number() const noexcept { return number_; }
+    // The message, then where in parentheses when known.
     const std::string &description() const noexcept { return description_; }
+    // What went wrong, alone.
+    const std::string &message() const noexcept { return message_; }
+    const std::string &where() const noexcept { return where_; }
 
 private:
     int number_;
+    std::string message_;
+    std::string where_;
     std::string description_;
 };
 

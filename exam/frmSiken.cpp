@@ -23,6 +23,15 @@ QString text(const std::string &utf8) {
     return QString::fromStdString(utf8);
 }
 
+// Shows the time left. Screen readers hear it with the clock's caption, "残り時間 01:09", once
+// each time the shown minutes change; while the clock is stopped, the caption alone.
+void showTime(QLabel *lblTime, const QString &time) {
+    if (time == lblTime->text()) return;
+    const QString caption = QStringLiteral("残り時間");
+    lblTime->setAccessibleName(time.isEmpty() ? caption : caption + u' ' + time);
+    lblTime->setText(time); // with a name of its own, the label does not announce its text too
+}
+
 // The most of a picture that the frame shows: from the picture's highest place to the frame's
 // far corner.
 QSize visiblePictureSize(const QWidget *frame) {
@@ -130,7 +139,7 @@ void frmSiken::cmdSyuuryou_Click() {
     if (!isVisible()) return;
     SetAns(iNumber);
     Timer1->setEnabled(false);
-    lblTime->setText(QString());
+    showTime(lblTime, QString());
     Forms::frmSeiseki().Show();
     Forms::frmSiken().Hide();
 }
@@ -138,7 +147,7 @@ void frmSiken::cmdSyuuryou_Click() {
 // The time left is worked out from the clock on every tick, so a late tick never drifts.
 void frmSiken::Timer1_Timer() {
     const double now = quizra::Now();
-    lblTime->setText(text(examClock::remainingText(modMain::StartTime, now)));
+    showTime(lblTime, text(examClock::remainingText(modMain::StartTime, now)));
     if (lblTime->text() == QStringLiteral("00:00")) cmdSyuuryou_Click();
 }
 

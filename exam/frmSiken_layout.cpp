@@ -44,7 +44,7 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     Frame1 = new FrameControl(this, QStringLiteral("残り時間"));
     twips::place(Frame1, 240, 7920, 1095, 615);
 
-    // A fixed name keeps assistive technology from announcing every tick of the clock.
+    // Until the time shows, screen readers hear the clock's caption alone.
     lblTime = new QLabel(Frame1);
     twips::place(lblTime, 360, 240, 615, 255);
     lblTime->setAccessibleName(QStringLiteral("残り時間"));
@@ -86,9 +86,13 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     on(cmdSyuuryou, &QAbstractButton::clicked, &frmSiken::cmdSyuuryou_Click);
     on(Timer1, &QTimer::timeout, &frmSiken::Timer1_Timer);
 
-    // Keys 1 to 4 choose as a click on that choice would.
+    // Keys 1 to 4 choose as a click on that choice would: the choice takes the focus too, so
+    // that a following Enter cannot reach 試験終了.
     for (int k = 0; k < 4; ++k) {
         auto *key = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
-        connect(key, &QShortcut::activated, this, [this, k] { Option1(k).click(); });
+        connect(key, &QShortcut::activated, this, [this, k] {
+            Option1(k).setFocus(Qt::ShortcutFocusReason);
+            Option1(k).click();
+        });
     }
 }

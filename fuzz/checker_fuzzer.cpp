@@ -11,6 +11,7 @@
 #include "modMain.h"
 #include "random.h"
 #include "report.h"
+#include "tools/fake_choices.h"
 
 #include <cmath>
 #include <cstdint>
@@ -76,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeFile(quizra::joinPath(directory, "TOI1.ini"), bytes);
 
     const FakePictures pictures;
-    const auto diagnostics = bankcheck::checkBank(directory, pictures);
+    const auto diagnostics = bankcheck::checkBank(directory, pictures, FakeChoices());
     const std::size_t lines = fuzz::reference::splitLines(bytes).size();
 
     std::size_t missing = 0, previousLine = 0;

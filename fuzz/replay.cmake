@@ -10,6 +10,7 @@ set_tests_properties(fuzz_seeds PROPERTIES FIXTURES_SETUP fuzz_seeds)
 foreach(target IN LISTS replay_targets)
     add_executable(${target}_replay ${target}.cpp replay_main.cpp)
     target_link_libraries(${target}_replay PRIVATE quizra_check_lib)
+    target_include_directories(${target}_replay PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME ${target}_replay
         COMMAND sh -c "exec \"$0\" \"$1\"/*" $<TARGET_FILE:${target}_replay> ${seed_dir}/${target})
     set_tests_properties(${target}_replay PROPERTIES FIXTURES_REQUIRED fuzz_seeds)

@@ -6,12 +6,10 @@ set -euo pipefail
 packages=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libcsv-dev
     desktop-file-utils appstream dpkg-dev
+    xvfb xauth metacity xdotool x11-utils imagemagick # the desktop test
 )
-if [[ "${1:-}" == "--gui" ]]; then
-    packages+=(xvfb xauth xdotool imagemagick)
-fi
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-14-dev) # libFuzzer and the sanitizers' runtimes
 fi

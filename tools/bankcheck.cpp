@@ -1,5 +1,6 @@
 #include "bankcheck.h"
 
+#include "bankpaths.h"
 #include "checkparts.h"
 #include "cp932.h"
 #include "files.h"
@@ -7,7 +8,9 @@
 #include "numbers.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <new>
 
 namespace bankcheck {
 
@@ -31,21 +34,58 @@ std::optional<long> entryOfSection(std::string_view name) {
     return negative ? -k : k;
 }
 
+namespace {
+
+// A file of more lines than this is not taken apart: the checker's memory grows with the lines,
+// and a full file of 32,767 entries has about 330,000.
+constexpr std::size_t MaxCheckedLines = 1'000'000;
+
+std::size_t lineCount(std::string_view bytes) {
+    quizra::ProfileScanner scanner(bytes);
+    quizra::ProfileLine line;
+    std::size_t lines = 0;
+    while (scanner.next(line, quizra::ProfileScanner::Detail::KindOnly))
+        ++lines;
+    return lines;
+}
+
+std::string questionText(int index) {
+    return "question " + quizra::integerText(index + 1);
+}
+
+// The diagnostic for a question file that cannot be read.
+void reportUnreadable(int index, int errorNumber, Findings &findings) {
+    if (errorNumber == EFBIG)
+        findings.error(0, "larger than " + quizra::integerText(quizra::MaxFileBytes >> 20) +
+                              " MiB, more than the program reads: no exam will start");
+    else
+        findings.error(0, std::string("cannot be read (") + std::strerror(errorNumber) +
+                              "): " + questionText(index) + " of every exam is empty");
+}
+
+} // namespace
+
 std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_view bytes,
-                                          const PictureLoader &pictures) {
+                                          const PictureLoader &pictures,
+                                          const ChoiceMeter &choices) {
     std::vector<Diagnostic> diagnostics;
     Findings findings{std::string(name), diagnostics};
-    if (checkEncoding(bytes, findings)) {
+    if (const std::size_t lines = lineCount(bytes); lines > MaxCheckedLines)
+        findings.error(0, quizra::integerText(static_cast<long>(lines)) +
+                              " lines, too many to check (a full file of 32767 entries has "
+                              "about 330000)");
+    else if (checkEncoding(bytes, findings)) {
         const ProfileIndex index(bytes);
         checkStructure(index, bytes.starts_with("\xEF\xBB\xBF"), findings);
-        checkEntries(index, pictures, findings);
+        checkEntries(index, pictures, choices, findings);
     }
     std::stable_sort(diagnostics.begin(), diagnostics.end(),
                      [](const Diagnostic &a, const Diagnostic &b) { return a.line < b.line; });
     return diagnostics;
 }
 
-std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures) {
+std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures,
+                                  const ChoiceMeter &choices) {
     std::vector<Diagnostic> diagnostics;
     for (int i = 0; i < modMain::QuestionCount; ++i) {
         const std::string name = modMain::questionFileName(i);
@@ -55,17 +95,26 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
         Findings findings{onDisk, diagnostics};
         if (found != exact)
             findings.warning(0, "found only ignoring case: the program looks for " + name);
+        if (const std::string target = check::linkedOutside(directory, found); !target.empty())
+            findings.warning(0, "is a symbolic link to " + target +
+                                    ", outside the bank folder: the program reads it all the same");
 
-        const quizra::FileBytes file = quizra::readFileIn(directory, name);
-        const std::string question = "question " + quizra::integerText(i + 1);
-        if (file.status == quizra::FileBytes::Status::NotFound)
-            findings.error(0, "missing: " + question + " of every exam is empty");
-        else if (file.status == quizra::FileBytes::Status::Error)
-            findings.error(0, std::string("cannot be read (") + std::strerror(file.errorNumber) +
-                                  "): " + question + " of every exam is empty");
-        else
-            for (Diagnostic &diagnostic : checkQuestionFile(onDisk, file.bytes, pictures))
-                diagnostics.push_back(std::move(diagnostic));
+        // A file the checker cannot handle is one error, never the end of the check.
+        try {
+            const quizra::FileBytes file = quizra::readFileIn(directory, name);
+            if (file.status == quizra::FileBytes::Status::NotFound)
+                findings.error(0, "missing: " + questionText(i) + " of every exam is empty");
+            else if (file.status == quizra::FileBytes::Status::Error)
+                reportUnreadable(i, file.errorNumber, findings);
+            else
+                for (Diagnostic &diagnostic :
+                     checkQuestionFile(onDisk, file.bytes, pictures, choices))
+                    diagnostics.push_back(std::move(diagnostic));
+        } catch (const std::bad_alloc &) {
+            findings.error(0, "cannot be checked: not enough memory");
+        } catch (const std::exception &error) {
+            findings.error(0, std::string("cannot be checked: ") + error.what());
+        }
     }
     return diagnostics;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "choices.h"
 #include "diagnostic.h"
 #include "pictures.h"
 
@@ -10,13 +11,15 @@
 namespace bankcheck {
 
 // Every problem of one question file named name (as found on disk) holding bytes, in line order;
-// pictures are looked up through pictures.
+// pictures are looked up through pictures, choices measured by choices.
 std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_view bytes,
-                                          const PictureLoader &pictures);
+                                          const PictureLoader &pictures,
+                                          const ChoiceMeter &choices);
 
 // Every problem of the bank in directory: TOI1.ini to TOI50.ini in turn, each looked up and read
 // as the program reads it, then checked by checkQuestionFile.
-std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures);
+std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures,
+                                  const ChoiceMeter &choices);
 
 // The number of diagnostics of a severity.
 std::size_t countOf(const std::vector<Diagnostic> &diagnostics, Severity severity);

@@ -1,26 +1,54 @@
 #include "bankread.h"
 
+#include "checkparts.h"
 #include "cp932.h"
+#include "drawrange.h"
 #include "error.h"
 #include "files.h"
 #include "modMain.h"
 #include "numbers.h"
 #include "profile.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstring>
+#include <new>
 
 namespace bankread {
+namespace {
 
-bool isNumberKey(std::string_view key) {
-    return key == "ans" || key == "type";
+constexpr std::size_t KeyCount = std::size(EntryKeys);
+
+// The raw values of the entries first..first + raw.size() - 1 of a file, found in one pass over
+// its bytes by the rules of profileValue: the first section of a name, its first key of a name.
+struct RawEntry {
+    bool sectionSeen = false;
+    bool keySeen[KeyCount] = {};
+    std::string_view values[KeyCount];
+};
+
+void findEntries(std::string_view bytes, long first, std::vector<RawEntry> &raw) {
+    quizra::ProfileScanner scanner(bytes);
+    quizra::ProfileLine line;
+    RawEntry *current = nullptr;
+    while (scanner.next(line, current ? quizra::ProfileScanner::Detail::Full
+                                      : quizra::ProfileScanner::Detail::KindOnly)) {
+        if (line.kind == quizra::ProfileLine::Kind::Section) {
+            current = nullptr;
+            const std::optional<long> k = bankcheck::entryOfSection(line.name);
+            if (!k || *k < first || *k - first >= static_cast<long>(raw.size())) continue;
+            RawEntry &entry = raw[static_cast<std::size_t>(*k - first)];
+            if (!entry.sectionSeen) current = &entry;
+            entry.sectionSeen = true;
+        } else if (current && line.kind == quizra::ProfileLine::Kind::Key) {
+            for (std::size_t i = 0; i < KeyCount; ++i) {
+                if (current->keySeen[i] || !quizra::sameName(line.name, EntryKeys[i])) continue;
+                current->keySeen[i] = true;
+                if (line.hasEquals) current->values[i] = quizra::deliveredValue(line.value);
+            }
+        }
+    }
 }
 
-// Reads one file once, then every value from those bytes as GetIniString would.
-QuestionFile readQuestionFile(int index) {
-    QuestionFile file;
-    file.name = modMain::questionFileName(index);
+void read(QuestionFile &file) {
     const quizra::FileBytes bytes = quizra::readFileIn(quizra::programDirectory(), file.name);
     switch (bytes.status) {
     case quizra::FileBytes::Status::Ok:
@@ -32,29 +60,28 @@ QuestionFile readQuestionFile(int index) {
     case quizra::FileBytes::Status::Error:
         file.state = std::string("unreadable: ") + std::strerror(bytes.errorNumber);
     }
-    const auto read = [&](std::string_view section, std::string_view key) {
-        return quizra::decodeCp932(quizra::profileValue(bytes.bytes, section, key));
-    };
 
-    file.countText = read("COUNT", "ALL");
-    std::int16_t first = 0, last = 0;
+    file.countText = quizra::decodeCp932(quizra::profileValue(bytes.bytes, "COUNT", "ALL"));
     try {
         file.count = quizra::textToNumber(file.countText);
-        // The draw's r lies in [0, 1): these two ends give the whole range of entry numbers.
-        const std::int16_t low = modMain::entryNumber(0.0, *file.count);
-        const std::int16_t high = modMain::entryNumber(std::nextafter(1.0, 0.0), *file.count);
-        first = std::min(low, high);
-        last = std::max(low, high);
     } catch (const quizra::QuizraError &error) {
         file.error = error.description();
-        return file;
+        return;
     }
+    const check::DrawRange draw = check::drawRange(*file.count);
+    if (draw.overflowing > 0)
+        file.error = "a draw of SEC" + quizra::integerText(draw.firstOverflowing) +
+                     " or beyond overflows: " + check::failingStarts(draw.overflowing);
 
-    for (int k = first; k <= last; ++k) {
+    std::vector<RawEntry> raw(static_cast<std::size_t>(draw.last - draw.first + 1));
+    findEntries(bytes.bytes, draw.first, raw);
+    for (long k = draw.first; k <= draw.last; ++k) {
+        const RawEntry &found = raw[static_cast<std::size_t>(k - draw.first)];
         Entry entry;
         entry.section = modMain::entrySection(static_cast<std::int16_t>(k));
-        for (const char *key : EntryKeys) {
-            Field field{key, read(entry.section, key), std::nullopt};
+        for (std::size_t i = 0; i < KeyCount; ++i) {
+            const char *key = EntryKeys[i];
+            Field field{key, quizra::decodeCp932(found.values[i]), std::nullopt};
             if (isNumberKey(key)) {
                 try {
                     field.number = quizra::toInteger16(quizra::textToNumber(field.text));
@@ -65,6 +92,25 @@ QuestionFile readQuestionFile(int index) {
             entry.fields.push_back(std::move(field));
         }
         file.entries.push_back(std::move(entry));
+    }
+}
+
+} // namespace
+
+bool isNumberKey(std::string_view key) {
+    return key == "ans" || key == "type";
+}
+
+// Reads one file once, then every value from those bytes as GetIniString would.
+QuestionFile readQuestionFile(int index) {
+    QuestionFile file;
+    file.name = modMain::questionFileName(index);
+    try {
+        read(file);
+    } catch (const std::bad_alloc &) {
+        file = {file.name, "unreadable: not enough memory", {}, {}, {}, {}};
+    } catch (const std::exception &error) {
+        file = {file.name, std::string("unreadable: ") + error.what(), {}, {}, {}, {}};
     }
     return file;
 }

@@ -27,7 +27,7 @@ struct QuestionFile {
     std::string state; // "ok", "missing" or "unreadable: reason"
     std::string countText;
     std::optional<double> count;
-    std::string error; // set when the count cannot give an entry number
+    std::string error; // set when some draw or every draw gives no entry number
     std::vector<Entry> entries;
 };
 
@@ -38,7 +38,8 @@ inline constexpr const char *EntryKeys[] = {"bun",  "ans1", "ans2", "ans3",
 // "ans" and "type" are numbers; the other keys are texts.
 bool isNumberKey(std::string_view key);
 
-// Question file index (0 for TOI1.ini) of the bank in the program's directory.
+// Question file index (0 for TOI1.ini) of the bank in the program's directory, read in time
+// linear in the file's size.
 QuestionFile readQuestionFile(int index);
 
 } // namespace bankread

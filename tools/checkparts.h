@@ -2,6 +2,7 @@
 
 // The parts of the bank check, each over one question file; bankcheck.cpp runs them in turn.
 
+#include "choices.h"
 #include "diagnostic.h"
 #include "pictures.h"
 #include "profileindex.h"
@@ -21,8 +22,15 @@ bool checkEncoding(std::string_view bytes, Findings &findings);
 // already reported as spoilt by a byte-order mark.
 void checkStructure(const ProfileIndex &index, bool bomOnLineOne, Findings &findings);
 
-// The count, the entries the draw can pick and their values, and the pictures they name.
-void checkEntries(const ProfileIndex &index, const PictureLoader &pictures, Findings &findings);
+// The count, the entries the draw can pick and their values, the pictures they name, and what
+// the candidate does not see of them.
+void checkEntries(const ProfileIndex &index, const PictureLoader &pictures,
+                  const ChoiceMeter &choices, Findings &findings);
+
+// Choices of entry that the candidate sees only in part, with the choices stacked (type=1) or
+// side by side.
+void checkChoiceWidths(const ProfileIndex::Section &entry, bool stacked, const ChoiceMeter &meter,
+                       Findings &findings);
 
 // Raw CP932 bytes as UTF-8, for quoting in a message.
 std::string shown(std::string_view cp932);

@@ -17,11 +17,15 @@ using Arguments = std::span<const std::string_view>;
 int get(Arguments arguments);
 int dump(Arguments arguments);
 int check(Arguments arguments);
+int preview(Arguments arguments);
+int exportBank(Arguments arguments);
+int build(Arguments arguments);
 
-// The arguments of dump and check: at most one bank folder ("." when none) and "--json".
+// The arguments of dump and check: at most one bank folder ("." when none), "--json" and "--all".
 struct BankArguments {
     std::string_view directory = ".";
     bool json = false;
+    bool all = false;
 };
 // False when the arguments are none of those.
 bool parseBankArguments(Arguments arguments, BankArguments &parsed);

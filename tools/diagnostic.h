@@ -13,7 +13,8 @@ struct Diagnostic {
     std::string file;     // the question file, as named on disk when it was found
     std::size_t line = 0; // 1-based; 0 when the problem concerns the whole file
     Severity severity = Severity::Warning;
-    std::string message; // UTF-8, one line
+    std::string message;    // UTF-8, one line
+    std::size_t column = 0; // 1-based; 0 when the problem concerns the whole line
 };
 
 // Collects the diagnostics of one file.
@@ -22,12 +23,16 @@ public:
     Findings(std::string file, std::vector<Diagnostic> &into)
         : file_(std::move(file)), into_(into) {}
 
-    void error(std::size_t line, std::string message) { add(line, Severity::Error, message); }
-    void warning(std::size_t line, std::string message) { add(line, Severity::Warning, message); }
+    void error(std::size_t line, std::string message, std::size_t column = 0) {
+        add(line, Severity::Error, message, column);
+    }
+    void warning(std::size_t line, std::string message, std::size_t column = 0) {
+        add(line, Severity::Warning, message, column);
+    }
 
 private:
-    void add(std::size_t line, Severity severity, std::string &message) {
-        into_.push_back({file_, line, severity, std::move(message)});
+    void add(std::size_t line, Severity severity, std::string &message, std::size_t column) {
+        into_.push_back({file_, line, severity, std::move(message), column});
     }
     std::string file_;
     std::vector<Diagnostic> &into_;

@@ -2,6 +2,7 @@
 
 #include "cp932.h"
 #include "numbers.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,37 +12,11 @@ namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-// Length of the well-formed UTF-8 sequence at s[i] (shortest form, no surrogates, at most
-// U+10FFFF), or 0 when there is none.
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char b = byte(i);
-    if (b < 0x80) return 1;
-    std::size_t length;
-    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (b >= 0xC2 && b <= 0xDF)
-        length = 2;
-    else if (b >= 0xE0 && b <= 0xEF) {
-        length = 3;
-        if (b == 0xE0) low = 0xA0;
-        if (b == 0xED) high = 0x9F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        length = 4;
-        if (b == 0xF0) low = 0x90;
-        if (b == 0xF4) high = 0x8F;
-    } else
-        return 0;
-    if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k)
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
-    return length;
-}
-
 // True when text is well-formed UTF-8 holding at least one character beyond ASCII.
 bool looksLikeUtf8(std::string_view text) {
     bool beyondAscii = false;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8Length(text, i);
+        const std::size_t length = check::utf8Length(text, i);
         if (length == 0) return false;
         beyondAscii = beyondAscii || length > 1;
         i += length;

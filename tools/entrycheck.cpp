@@ -1,9 +1,11 @@
 #include "checkparts.h"
 
+#include "drawrange.h"
 #include "error.h"
 #include "json.h"
 #include "modMain.h"
 #include "numbers.h"
+#include "terminaltext.h"
 
 #include <cmath>
 
@@ -60,6 +62,21 @@ void checkLength(const ProfileLine &key, Findings &findings) {
                                      " bytes; the program reads the first " +
                                      text(static_cast<long>(read.size())) + ", ending with '" +
                                      tail(shown(read)) + "'");
+}
+
+// Warns when the value of key holds control characters: they come from a bad conversion or a
+// paste, never from text a candidate can read.
+void checkControls(const ProfileLine &key, Findings &findings) {
+    std::string found;
+    for (const char c : ProfileIndex::value(key)) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 0x20 || b == '\t') && b != 0x7F) continue;
+        const std::string escaped = check::terminalText(std::string(1, c));
+        if (found.find(escaped) == std::string::npos) found += (found.empty() ? "" : " ") + escaped;
+    }
+    if (!found.empty())
+        findings.warning(key.number, "value holds control characters (" + found +
+                                         "): they are not text, and no candidate can read them");
 }
 
 // A number key read as the program reads it.
@@ -137,6 +154,12 @@ void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pic
     if (!picture.foundIgnoringCase.empty())
         findings.warning(key.number,
                          named + " is found only ignoring case, as " + picture.foundIgnoringCase);
+    const std::string target =
+        picture.status == Picture::Status::Outside ? std::string() : pictures.linkedOutside(bmp);
+    if (!target.empty())
+        findings.warning(key.number, named + " is a symbolic link to " + target +
+                                         ", outside the bank folder: the program shows it all "
+                                         "the same");
     switch (picture.status) {
     case Picture::Status::Missing:
         findings.error(key.number, named + " is not found");
@@ -155,10 +178,12 @@ void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pic
     }
     const int height = stacked ? StackedAreaHeight : SingleRowAreaHeight;
     if (picture.width > PictureAreaWidth || picture.height > height)
-        findings.warning(key.number,
-                         named + " is " + text(picture.width) + " x " + text(picture.height) +
-                             " pixels; " + (stacked ? "stacked (type=1)" : "side by side") +
-                             " only " + text(PictureAreaWidth) + " x " + text(height) + " show");
+        findings.warning(
+            key.number,
+            named + " is " + text(picture.width) + " x " + text(picture.height) + " px but only " +
+                text(PictureAreaWidth) + " x " + text(height) + " px show " +
+                (stacked ? "below stacked choices (type=1)" : "below choices side by side") +
+                ": make it smaller");
 }
 
 bool isEntryKey(std::string_view name) {
@@ -167,7 +192,8 @@ bool isEntryKey(std::string_view name) {
     return false;
 }
 
-void checkEntry(const Section &entry, const PictureLoader &pictures, Findings &findings) {
+void checkEntry(const Section &entry, const PictureLoader &pictures, const ChoiceMeter &choices,
+                Findings &findings) {
     const std::string quoted = "[" + shown(entry.header.name) + "]";
     if (const ProfileLine *bun = ProfileIndex::find(entry, "bun"); !bun)
         findings.error(entry.header.number, "no bun in " + quoted + ": the question has no text");
@@ -186,25 +212,23 @@ void checkEntry(const Section &entry, const PictureLoader &pictures, Findings &f
     const bool stacked = checkType(entry, findings) == 1;
     if (const ProfileLine *bmp = ProfileIndex::find(entry, "bmp"))
         checkPicture(*bmp, stacked, pictures, findings);
+    checkChoiceWidths(entry, stacked, choices, findings);
 
     for (const ProfileLine &key : entry.keys) {
         // Repeated keys and lines without '=' have their own reports.
         if (!key.hasEquals || ProfileIndex::find(entry, key.name) != &key) continue;
-        if (isEntryKey(key.name))
+        if (isEntryKey(key.name)) {
             checkLength(key, findings);
-        else
+            checkControls(key, findings);
+        } else
             findings.warning(key.number, "key " + shown(key.name) + " is never read");
     }
 }
 
-// The entry numbers the draw can give: k = floor(r * count) + 1 for r in [0, 1).
-struct Draw {
-    long first = 1;
-    long last = 1;
-};
+using Draw = check::DrawRange;
 
 // Checks [COUNT] and ALL; returns the entries the draw can pick, or nothing when the count
-// overflows.
+// cannot be read at all.
 std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
     const Section *count = index.find("COUNT");
     const ProfileLine *all = count ? ProfileIndex::find(*count, "ALL") : nullptr;
@@ -218,17 +242,21 @@ std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
         }
     }
     const std::string_view raw = all ? ProfileIndex::value(*all) : std::string_view();
-    Draw draw;
     double number = 0;
     try {
         number = quizra::textToNumber(raw);
-        const std::int16_t low = modMain::entryNumber(0.0, number);
-        const std::int16_t high = modMain::entryNumber(std::nextafter(1.0, 0.0), number);
-        draw = {std::min(low, high), std::max(low, high)};
     } catch (const quizra::QuizraError &error) {
         if (error.number() != quizra::errors::Overflow) throw;
-        findings.error(all->number, assignment(*all) + " is too large: no exam will start");
+        findings.error(all->number, assignment(*all) + " is too large to read: no exam will start");
         return std::nullopt;
+    }
+    const Draw draw = check::drawRange(number);
+    if (draw.overflowing > 0) {
+        findings.error(all->number, asRead(*all, check::jsonNumber(number)) +
+                                        " is too large: " + check::failingStarts(draw.overflowing) +
+                                        " with an overflow (a draw of " +
+                                        sectionText(draw.firstOverflowing) + " or beyond)");
+        return draw;
     }
 
     const std::string drawn =
@@ -275,7 +303,8 @@ void checkPresence(const ProfileIndex &index, const Draw &draw, std::size_t line
 
 } // namespace
 
-void checkEntries(const ProfileIndex &index, const PictureLoader &pictures, Findings &findings) {
+void checkEntries(const ProfileIndex &index, const PictureLoader &pictures,
+                  const ChoiceMeter &choices, Findings &findings) {
     const std::optional<Draw> draw = checkCount(index, findings);
     if (!draw) return;
     const Section *count = index.find("COUNT");
@@ -286,7 +315,7 @@ void checkEntries(const ProfileIndex &index, const PictureLoader &pictures, Find
         const std::optional<long> k = entryOfSection(section.header.name);
         if (!k) continue;
         if (*k >= std::max(draw->first, 1L) && *k <= draw->last)
-            checkEntry(section, pictures, findings);
+            checkEntry(section, pictures, choices, findings);
         else
             findings.warning(section.header.number,
                              sectionText(*k) + " is never drawn: " +

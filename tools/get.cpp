@@ -1,7 +1,9 @@
-// quizra-check get FILE SECTION KEY [DIR]: one value, exactly as the program reads it.
+// quizra-check get FILE SECTION KEY [DIR]: one value, exactly as the program reads it (control
+// characters escaped).
 
 #include "IniModule.h"
 #include "commands.h"
+#include "terminaltext.h"
 
 #include <iostream>
 
@@ -13,6 +15,8 @@ int check::get(Arguments arguments) {
         std::cerr << "quizra-check: " << arguments[0] << " cannot be read\n";
         return 1;
     }
-    std::cout << value << '\n';
+    bool escaped = false;
+    std::cout << terminalText(value, &escaped) << '\n';
+    if (escaped) std::cerr << "quizra-check: control characters shown as \\xNN\n";
     return 0;
 }

@@ -4,10 +4,30 @@
 
 namespace check {
 
-std::string jsonString(std::string_view text) {
+namespace {
+
+void appendUnicodeEscape(std::string &out, unsigned code) {
     static constexpr char Hex[] = "0123456789abcdef";
+    out += "\\u00";
+    out += Hex[(code >> 4) & 0xF];
+    out += Hex[code & 0xF];
+}
+
+} // namespace
+
+std::string jsonString(std::string_view text) {
     std::string out = "\"";
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        // DEL and the C1 controls (U+0080 to U+009F) are escaped too, though JSON allows them
+        // raw, so that no output of the tool carries a control character to a terminal.
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        const bool c1 = c == '\xC2' && next >= 0x80 && next < 0xA0;
+        if (c == '\x7F' || c1) {
+            appendUnicodeEscape(out, c1 ? next : 0x7Fu);
+            i += c1 ? 1 : 0;
+            continue;
+        }
         switch (c) {
         case '"':
             out += "\\\"";
@@ -31,13 +51,10 @@ std::string jsonString(std::string_view text) {
             out += "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                out += "\\u00";
-                out += Hex[(c >> 4) & 0xF];
-                out += Hex[c & 0xF];
-            } else {
+            if (static_cast<unsigned char>(c) < 0x20)
+                appendUnicodeEscape(out, static_cast<unsigned char>(c));
+            else
                 out += c;
-            }
         }
     }
     out += '"';

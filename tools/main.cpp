@@ -15,14 +15,20 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
-    {"get", check::get},
-    {"dump", check::dump},
-    {"check", check::check},
+    {"get", check::get},           // one value
+    {"dump", check::dump},         // every value the draw can reach
+    {"check", check::check},       // every problem
+    {"preview", check::preview},   // every entry as the candidate sees it
+    {"export", check::exportBank}, // the bank as one spreadsheet
+    {"build", check::build},       // the bank from one spreadsheet
 };
 
 constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
                                    "quizra-check dump [DIR] [--json] | "
-                                   "quizra-check check [DIR] [--json]";
+                                   "quizra-check check [DIR] [--json] [--all] | "
+                                   "quizra-check preview [DIR] -o OUTDIR | "
+                                   "quizra-check export [DIR] [-o FILE] | "
+                                   "quizra-check build FILE.csv [DIR] [--force] [--all]";
 
 } // namespace
 
@@ -31,6 +37,8 @@ bool check::parseBankArguments(Arguments arguments, BankArguments &parsed) {
     for (const std::string_view argument : arguments) {
         if (argument == "--json")
             parsed.json = true;
+        else if (argument == "--all")
+            parsed.all = true;
         else if (argument.starts_with("-") || ++directories > 1)
             return false;
         else

@@ -21,6 +21,9 @@ public:
     virtual ~PictureLoader() = default;
     // The picture bmp names, relative to the bank folder ('\' and '/' separate folders).
     virtual Picture load(std::string_view bmp) const = 0;
+    // Where the picture really is when a symbolic link takes bmp out of the bank folder; "" when
+    // it stays inside.
+    virtual std::string linkedOutside(std::string_view) const { return {}; }
 };
 
 } // namespace bankcheck

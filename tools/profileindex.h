@@ -4,19 +4,25 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace bankcheck {
 
 // The sections and key lines of one question file, in file order, found by the program's own
 // scanner and looked up by its rules: the first section of a name, then its first key of a name.
+// Lookups take constant time, so that checking a file is linear in its size.
 class ProfileIndex {
 public:
+    // Names as sameName compares them: ASCII letters outside double-byte characters lowered.
+    using NameTable = std::unordered_map<std::string, std::size_t>;
+
     struct Section {
         quizra::ProfileLine header;
         std::vector<quizra::ProfileLine> keys;
         const Section *firstOfName = nullptr; // the section of this name the program reads
         bool isRead() const { return firstOfName == this; }
+        NameTable firstKeys; // the first key of each name, when the section has many keys
     };
 
     explicit ProfileIndex(std::string_view bytes);
@@ -37,6 +43,7 @@ public:
 private:
     std::vector<quizra::ProfileLine> strayKeys_;
     std::vector<Section> sections_;
+    NameTable firstSections_;
 };
 
 } // namespace bankcheck

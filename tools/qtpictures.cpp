@@ -1,5 +1,6 @@
 #include "qtpictures.h"
 
+#include "bankpaths.h"
 #include "files.h"
 
 #include <QImage>
@@ -49,6 +50,10 @@ Picture QtPictureLoader::load(std::string_view bmp) const {
     picture.width = image.width();
     picture.height = image.height();
     return picture;
+}
+
+std::string QtPictureLoader::linkedOutside(std::string_view bmp) const {
+    return check::linkedOutside(directory_, quizra::resolvePath(directory_, bmp));
 }
 
 } // namespace bankcheck

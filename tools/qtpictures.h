@@ -12,6 +12,7 @@ class QtPictureLoader : public PictureLoader {
 public:
     explicit QtPictureLoader(std::string directory) : directory_(std::move(directory)) {}
     Picture load(std::string_view bmp) const override;
+    std::string linkedOutside(std::string_view bmp) const override;
 
 private:
     std::string directory_;

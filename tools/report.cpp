@@ -2,6 +2,7 @@
 
 #include "bankcheck.h"
 #include "json.h"
+#include "terminaltext.h"
 
 namespace bankcheck {
 namespace {
@@ -16,12 +17,34 @@ std::string counted(std::size_t count, const std::string &what) {
 
 } // namespace
 
-void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files) {
-    for (const Diagnostic &d : diagnostics) {
-        out << d.file;
+void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnostics,
+                      std::size_t perFile) {
+    std::size_t shown = 0, hidden = 0;
+    const auto endOfFile = [&](const std::string &file) {
+        if (hidden > 0)
+            out << "… and " << hidden << " more in " << check::terminalText(file)
+                << " (--all shows them)\n";
+        shown = hidden = 0;
+    };
+    for (std::size_t i = 0; i < diagnostics.size(); ++i) {
+        const Diagnostic &d = diagnostics[i];
+        if (i > 0 && d.file != diagnostics[i - 1].file) endOfFile(diagnostics[i - 1].file);
+        if (shown == perFile) {
+            ++hidden;
+            continue;
+        }
+        ++shown;
+        out << check::terminalText(d.file);
         if (d.line > 0) out << ':' << d.line;
-        out << ": " << severityName(d.severity) << ": " << d.message << '\n';
+        if (d.line > 0 && d.column > 0) out << ':' << d.column;
+        out << ": " << severityName(d.severity) << ": " << check::terminalLine(d.message) << '\n';
     }
+    if (!diagnostics.empty()) endOfFile(diagnostics.back().file);
+}
+
+void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files,
+               std::size_t perFile) {
+    printDiagnostics(out, diagnostics, perFile);
     out << counted(static_cast<std::size_t>(files), "file")
         << " checked: " << counted(countOf(diagnostics, Severity::Error), "error") << ", "
         << counted(countOf(diagnostics, Severity::Warning), "warning") << '\n';

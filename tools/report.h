@@ -2,15 +2,25 @@
 
 #include "diagnostic.h"
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace bankcheck {
 
-// "FILE:LINE: error: message" per diagnostic (no LINE when it is 0), then a summary line such as
-// "50 files checked: 2 errors, 3 warnings".
-void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files);
+// How many diagnostics of one file the text report shows unless asked for all.
+inline constexpr std::size_t ShownPerFile = 20;
+
+// "FILE:LINE: error: message" per diagnostic (no LINE when it is 0, ":COLUMN" after LINE when
+// there is one), at most perFile of each file followed by "… and N more in FILE"; control
+// characters escaped (see terminalText).
+void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnostics,
+                      std::size_t perFile = ShownPerFile);
+
+// printDiagnostics, then a summary line such as "50 files checked: 2 errors, 3 warnings".
+void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files,
+               std::size_t perFile = ShownPerFile);
 
 // The same as one JSON object: {"diagnostics": [{file, line, severity, message}...],
 // "summary": {files, errors, warnings}}; a missing line is null.

@@ -111,9 +111,11 @@ private slots:
         FormSlot<FailingForm> form;
         form.Show().button->click();
         QCOMPARE(seams.messages.size(), 1);
-        QVERIFY2(seams.messages[0].contains("6") && seams.messages[0].contains("オーバーフロー"),
+        QVERIFY2(seams.messages[0].startsWith("エラー 6\n") &&
+                     seams.messages[0].endsWith(" test\nオーバーフローしました。"),
                  qPrintable(seams.messages[0]));
         QCOMPARE(seams.ends, 1);
+        QCOMPARE(Program::ExitStatus(), 1);
         QVERIFY(!form.IsLoaded());
     }
 

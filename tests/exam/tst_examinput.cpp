@@ -50,6 +50,7 @@ private slots:
         for (int k : {2, 0, 3, 1}) {
             QTest::keyClick(exam.windowHandle(), static_cast<Qt::Key>(Qt::Key_1 + k));
             QVERIFY2(exam.Option1.Value(k), qPrintable(QString("key %1").arg(k + 1)));
+            QCOMPARE(QApplication::focusWidget(), &exam.Option1(k));
         }
         exam.cmdNext_Click();
         QCOMPARE(modMain::Kaitou(0), 2);
@@ -66,14 +67,18 @@ private slots:
         QCOMPARE(accessible(exam.Image1, QAccessible::Name), "問題の図");
         QCOMPARE(accessible(exam.findChild<QLabel *>("lblPictureNotice"), QAccessible::Name),
                  "画像を表示できません: missing.bmp");
-        // A name that stays put while the time, its text, changes is not announced every tick.
+        // The time is heard with its minutes; while the clock is stopped, its caption alone.
+        const QString stopped = accessible(exam.Frame1, QAccessible::Name);
+        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), stopped);
         f.now = ExamFixture::Start + 61 / quizra::SecondsPerDay;
         exam.Timer1_Timer();
         QCOMPARE(exam.lblTime->text(), "01:08");
-        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), "残り時間");
+        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), "残り時間 01:08");
         QCOMPARE(accessible(exam.Frame3, QAccessible::Name), "正 答");
         exam.cmdCorAns_Click();
         QCOMPARE(accessible(exam.lblCorAns, QAccessible::Name), "(1)");
+        exam.cmdSyuuryou_Click();
+        QCOMPARE(accessible(exam.lblTime, QAccessible::Name), stopped);
     }
 };
 

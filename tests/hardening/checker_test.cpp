@@ -1,6 +1,7 @@
 #include "bankcheck.h"
 #include "brokenbanks.h"
 #include "qtpictures.h"
+#include "tools/fake_choices.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,8 @@ protected:
         fs::remove_all(root_, ignored);
     }
     std::vector<bankcheck::Diagnostic> check() const {
-        return bankcheck::checkBank(bank_.string(), bankcheck::QtPictureLoader(bank_.string()));
+        return bankcheck::checkBank(bank_.string(), bankcheck::QtPictureLoader(bank_.string()),
+                                    FakeChoices());
     }
 
     fs::path root_, bank_;

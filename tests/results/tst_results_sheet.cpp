@@ -21,7 +21,7 @@ private slots:
     void aQuestionWithoutACorrectChoiceNeverCounts();
     void showingAgainNeverGradesAgain();
     void rowsLieAtTheirTops();
-    void windowIsAFixedToolWindow();
+    void windowIsFixedWithAMinimizeBox();
     void focusStartsInTxt1AndFollowsTheTabOrder();
 };
 
@@ -162,14 +162,16 @@ void TestResultsSheet::rowsLieAtTheirTops() {
     QCOMPARE(form.Frame1->title(), "");
 }
 
-void TestResultsSheet::windowIsAFixedToolWindow() {
+void TestResultsSheet::windowIsFixedWithAMinimizeBox() {
     sheet::fillExam({0, 0, 0});
     frmSeiseki &form = Forms::frmSeiseki().Show();
 
     QCOMPARE(form.size(), QSize(740, 535));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     const Qt::WindowFlags flags = form.windowFlags();
-    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool); // no task-bar entry
+    // An ordinary window: a utility window stays above the exam window in a review, and a
+    // minimised window needs its task-bar entry to be found again.
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(form.windowTitle(), "Quizra");

@@ -4,6 +4,7 @@
 #include "bank/temp_dir.h"
 #include "bankcheck.h"
 #include "diagnostics_match.h"
+#include "fake_choices.h"
 #include "files.h"
 #include "profile.h"
 #include "profileindex.h"
@@ -29,7 +30,8 @@ protected:
             bank.write("TOI" + std::to_string(n) + ".ini", CleanFile);
     }
     std::vector<bankcheck::Diagnostic> check() const {
-        return bankcheck::checkBank(bank.str(), bankcheck::QtPictureLoader(bank.str()));
+        return bankcheck::checkBank(bank.str(), bankcheck::QtPictureLoader(bank.str()),
+                                    FakeChoices());
     }
     void remove(const std::string &name) const { std::filesystem::remove(bank.path() / name); }
     TempDir bank;
@@ -47,11 +49,15 @@ TEST_F(BankFolder, MissingAndUnreadableFilesAreErrorsNamedByTheirFile) {
     std::filesystem::create_directory(bank.path() / "TOI8.ini");
     remove("TOI9.ini");
     std::filesystem::create_symlink("TOI9.ini", bank.path() / "TOI9.ini"); // a link loop
+    std::filesystem::resize_file(bank.path() / "TOI10.ini", quizra::MaxFileBytes + 1); // sparse
     const auto got = check();
     expectDiagnostics(got, {{0, Severity::Error, "missing: question 7 of every exam is empty"},
                             {0, Severity::Error, "cannot be read (Is a directory)"},
-                            {0, Severity::Error, "cannot be read (Too many levels"}});
-    ASSERT_EQ(got.size(), 3u);
+                            {0, Severity::Error, "cannot be read (Too many levels"},
+                            {0, Severity::Error,
+                             "larger than 64 MiB, more than the program reads: "
+                             "no exam will start"}});
+    ASSERT_EQ(got.size(), 4u);
     EXPECT_EQ(got[0].file, "TOI7.ini");
     EXPECT_EQ(got[2].file, "TOI9.ini");
     EXPECT_EQ(bankcheck::exitStatus(got), 2);
@@ -130,8 +136,24 @@ TEST_F(BankFolder, PictureProblemsAreReportedAtTheLineOfBmp) {
     QImage(800, 10, QImage::Format_RGB32).save(QString::fromStdString(bank.str() + "/wide.png"));
     bank.write("TOI1.ini", CleanFile + "bmp=wide.png\r\n");
     bank.write("TOI2.ini", CleanFile + "bmp=gone.png\r\n");
-    expectDiagnostics(check(), {{10, Severity::Warning, "800 x 10 pixels; side by side"},
+    expectDiagnostics(check(), {{10, Severity::Warning,
+                                 "800 x 10 px but only 737 x 369 px show below choices side by"},
                                 {10, Severity::Error, "picture gone.png is not found"}});
+}
+
+TEST_F(BankFolder, SymbolicLinksOutOfTheBankFolderAreWarnings) {
+    const TempDir elsewhere;
+    elsewhere.write("TOI5.ini", CleanFile + "bmp=pic\\a.png\r\n");
+    QImage(10, 10, QImage::Format_RGB32).save(QString::fromStdString(elsewhere.str() + "/a.png"));
+    remove("TOI5.ini");
+    std::filesystem::create_symlink(elsewhere.path() / "TOI5.ini", bank.path() / "TOI5.ini");
+    std::filesystem::create_directory_symlink(elsewhere.path(), bank.path() / "pic");
+    expectDiagnostics(
+        check(),
+        {{0, Severity::Warning,
+          "is a symbolic link to " + elsewhere.str() + "/TOI5.ini, outside the bank folder"},
+         {10, Severity::Warning,
+          "picture pic\\a.png is a symbolic link to " + elsewhere.str() + "/a.png"}});
 }
 
 // The checker's lookup must read what the program reads: for every section and key name in the

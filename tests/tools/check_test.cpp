@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/wait.h>
 
 namespace {
@@ -47,7 +49,7 @@ protected:
 TEST_F(Check, GetPrintsOneValueAsTheProgramReadsIt) {
     const Outcome got = run(check("get TOI1.ini SEC1 bun " + bank.str()));
     EXPECT_EQ(got.status, 0);
-    EXPECT_EQ(got.out, "問題 \"q\"\\\t\x01\n");
+    EXPECT_EQ(got.out, "問題 \"q\"\\\t\\x01\n"); // control characters escaped
     const Outcome here = run("cd " + bank.str() + " && " + check("get TOI1.ini sec2 ANS"));
     EXPECT_EQ(here.status, 0);
     EXPECT_EQ(here.out, "40000\n");
@@ -59,6 +61,7 @@ TEST_F(Check, DumpListsEveryFileAndEveryEntryTheDrawCanPick) {
     EXPECT_EQ(dump.status, 0);
     for (const char *line : {
              "TOI1.ini: ok, count 2, entries SEC1..SEC2\n  [SEC1]\n    bun=問題",
+             "\"q\"\\\t\\x01 (control characters shown as \\xNN)\n",
              "    ans=3\n    bmp=\n    type=0\n  [SEC2]\n",
              "    ans=overflow\n    bmp=\n    type=1\n    error: オーバーフローしました。 "
              "(ans=40000)",
@@ -108,6 +111,43 @@ TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
     EXPECT_EQ(got.status, 1);
 }
 
+TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesControls) {
+    std::string sections; // 2 errors for the whole file, then one warning a line
+    for (int i = 0; i < 25; ++i)
+        sections += "[s\x1b[2J" + std::to_string(i) + "]\r\n";
+    bank.write("TOI2.ini", sections);
+    const Outcome got = run(check("check " + bank.str()));
+    EXPECT_NE(got.out.find("TOI2.ini:18: warning: [s\\x1b[2J17] is never read"), std::string::npos);
+    EXPECT_NE(got.out.find("(control characters shown as \\xNN)\n"
+                           "… and 7 more in TOI2.ini (--all shows them)\n50 files checked"),
+              std::string::npos)
+        << got.out;
+    const Outcome all = run(check("check --all " + bank.str()));
+    EXPECT_NE(all.out.find("TOI2.ini:25: warning"), std::string::npos);
+    EXPECT_EQ(all.out.find('\x1b'), std::string::npos);
+}
+
+TEST_F(CheckCommand, BuildWritesTheExportedBankAndReplacesABankOnlyWithForce) {
+    const std::string csv = bank.str() + "/bank.csv", built = bank.str() + "/built";
+    EXPECT_EQ(run(check("export " + bank.str() + " -o " + csv)).status, 0);
+    const Outcome first = run(check("build " + csv + " " + built));
+    EXPECT_EQ(first.status, 1); // pictures are not copied: a warning each
+    EXPECT_NE(first.out.find("TOI1.ini to TOI50.ini written to " + built + ": 130 entries\n"),
+              std::string::npos)
+        << first.out;
+    EXPECT_EQ(run(check("dump " + built)).out, run(check("dump " + bank.str())).out);
+
+    EXPECT_EQ(run(check("build " + csv + " " + built)).status, 2);
+    EXPECT_EQ(run(check("build " + csv + " " + built + " --force")).status, 1);
+    bank.write("bank.csv", "question,entry\r\n");
+    const Outcome broken = run(check("build " + csv + " " + built + " --force"));
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_NE(broken.out.find(csv + ":1: error: no column bun, ans1, ans2, ans3, ans4, ans, bmp, "
+                                    "type: the header row names"),
+              std::string::npos);
+    EXPECT_NE(broken.out.find(": 1 error: nothing written\n"), std::string::npos) << broken.out;
+}
+
 TEST_F(CheckCommand, ErrorsExitTwoAndFileLevelProblemsHaveNoLine) {
     std::filesystem::remove(bank.path() / "TOI50.ini");
     bank.write("TOI3.ini", "[COUNT]\r\nALL=2\r\n");
@@ -135,11 +175,59 @@ TEST_F(CheckCommand, JsonGivesTheSameDiagnosticsAndSummary) {
 }
 
 TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
-    for (const char *arguments : {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e",
-                                  "dump --bogus", "dump one two", "check --bogus", "check a b"}) {
+    for (const char *arguments :
+         {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e", "dump --bogus", "dump one two",
+          "check --bogus", "check a b", "preview", "preview DIR", "preview -o", "preview a b -o c",
+          "preview -o a -o b", "export -o", "export a b", "build", "build a b c"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
         EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
+    }
+}
+
+std::string contents(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every entry of TOI1.ini the draw can pick: [SEC1] clean, [SEC2] with a choice cut side by side
+// (forty full-width characters are too wide with any font), [SEC3] absent, [SEC4] clean.
+TEST(Preview, RendersEachEntryAndListsItWithItsAnswerAndDiagnostics) {
+    const auto entry = [](int k, const std::string &ans2, int ans) {
+        return "[SEC" + std::to_string(k) + "]\r\nbun=a<b\r\nans1=x\r\nans2=" + ans2 +
+               "\r\nans3=z\r\nans4=w\r\nans=" + std::to_string(ans) + "\r\n";
+    };
+    std::string wide;
+    for (int i = 0; i < 40; ++i)
+        wide += "\x82\xa0"; // あ
+    TempDir bank, out;
+    bank.write("TOI1.ini", "[COUNT]\r\nALL=4\r\n" + entry(1, "\x89\x45", 2) + entry(2, wide, 1) +
+                               entry(4, "y", 4));
+    const Outcome got = run(check("preview " + bank.str() + " -o " + out.str() + "/page"));
+    EXPECT_EQ(got.status, 0);
+    EXPECT_NE(got.out.find(": 3 entries of 50 files;"), std::string::npos) << got.out;
+
+    for (const char *name : {"TOI1-SEC1.png", "TOI1-SEC2.png", "TOI1-SEC4.png"}) {
+        const std::string png = contents(out.path() / "page" / name);
+        ASSERT_GT(png.size(), 24u) << name;
+        EXPECT_EQ(png.substr(1, 3), "PNG");
+        EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x03\x0d\0\0\x02\x44", 8)) << "781 x 580";
+    }
+    EXPECT_FALSE(std::filesystem::exists(out.path() / "page" / "TOI1-SEC3.png"));
+
+    // Each part in page order: the file's own diagnostics, then each entry with what is its own.
+    const std::string page = contents(out.path() / "page" / "index.html");
+    std::size_t at = 0;
+    for (const char *part :
+         {"TOI1.ini:2: error: [SEC3] is missing", "id=\"TOI1-SEC1\"", "alt=\"a&lt;b\"",
+          "Correct answer: (2) 右", "No problems found", "id=\"TOI1-SEC2\"",
+          "TOI1.ini:13: warning: ans2 is ",
+          " px show side by side: put the choices one below the other",
+          "[SEC3]</h3><p>Not in the file", "id=\"TOI1-SEC4\"", "Correct answer: (4) w",
+          "TOI2.ini: question 2", "TOI2.ini: error: missing: question 2"}) {
+        const std::size_t found = page.find(part, at);
+        ASSERT_NE(found, std::string::npos) << part << " after offset " << at;
+        at = found;
     }
 }
 

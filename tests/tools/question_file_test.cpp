@@ -3,6 +3,7 @@
 
 #include "bankcheck.h"
 #include "diagnostics_match.h"
+#include "fake_choices.h"
 
 #include <QStringEncoder>
 
@@ -88,9 +89,17 @@ const Case Cases[] = {
     {"AllOf32767IsTheLargestThatDraws",
      "[COUNT]\nALL=32767\n" + entry(1),
      {{2, E, "[SEC2] to [SEC32767] are missing"}}},
-    {"AllOf32768Overflows",
+    {"AllOf32768FailsOneStartIn32768",
      "[COUNT]\nALL=32768\n" + entry(1),
-     {{2, E, "ALL=32768 is too large: no exam will start"}}},
+     {{2, E,
+       "ALL=32768 is too large: about 1 in 32768 exam starts fail with an overflow (a draw of "
+       "[SEC32768] or beyond)"},
+      {2, E, "[SEC2] to [SEC32767] are missing"}}},
+    {"AllOf99999FailsTwoStartsInThree",
+     "[COUNT]\nALL=99999\n" + entry(1) + entry(40000),
+     {{2, E, "ALL=99999 is too large: about 67 in 100 exam starts fail"},
+      {2, E, "[SEC2] to [SEC32767] are missing"},
+      {10, W, "[SEC40000] is never drawn"}}},
     {"AllTooLargeForADouble",
      "[COUNT]\nALL=1e400\n" + entry(1),
      {{2, E, "ALL=1e400 is too large"}}},
@@ -156,6 +165,9 @@ const Case Cases[] = {
     {"AnswerOverflows",
      entryWith("bun=q\n" + Choices + "ans=40000\n"),
      {{9, E, "ans=40000 overflows: an exam that draws [SEC1] will not start"}}},
+    {"ControlCharactersInAValue",
+     entryWith("bun=\x1b[2J\x1b]0;t\x07\n" + Choices + "ans=1\n"),
+     {{4, W, "value holds control characters (\\x1b \\x07)"}}},
     {"TypeOneIsFine", oneEntry("type=1\n"), {}},
     {"TypeEmptyIsFine", oneEntry("type=\n"), {}},
     {"TypeOtherThanZeroOrOne",
@@ -182,10 +194,10 @@ const Case Cases[] = {
     {"PictureThatFits", oneEntry("bmp=fits.png\n"), {}},
     {"PictureTooWide",
      oneEntry("bmp=wide.png\ntype=1\n"),
-     {{10, W, "picture wide.png is 738 x 10 pixels; stacked (type=1) only 737 x 265 show"}}},
-    {"PictureTooTallWhenStacked",
-     oneEntry("bmp=tall.png\ntype=1\n"),
-     {{10, W, "is 10 x 266 pixels"}}},
+     {{10, W,
+       "picture wide.png is 738 x 10 px but only 737 x 265 px show below stacked choices "
+       "(type=1): make it smaller"}}},
+    {"PictureTooTallWhenStacked", oneEntry("bmp=tall.png\ntype=1\n"), {{10, W, "is 10 x 266 px"}}},
     {"PictureTallFitsSideBySide", oneEntry("bmp=tall.png\ntype=0\n"), {}},
     {"PictureFoundOnlyIgnoringCase",
      oneEntry("bmp=Case.png\n"),
@@ -199,6 +211,25 @@ const Case Cases[] = {
     {"PictureNotAnImage",
      oneEntry("bmp=text.png\n"),
      {{10, E, "picture text.png is not an image Qt can load"}}},
+    // Choices the candidate sees only in part (FakeChoices: 10 px a byte; 100 px show side by
+    // side, 400 stacked).
+    {"ChoiceCutSideBySideFitsStacked",
+     entryWith("bun=q\nans1=a\nans2=0123456789ab\nans3=c\nans4=d\nans=1\n"),
+     {{6, W,
+       "ans2 is 120 px wide but only 100 px show side by side: put the choices one below the "
+       "other (type=1) or shorten it"}}},
+    {"ChoiceTooWideInBothLayouts",
+     entryWith("bun=q\nans1=" + std::string(41, 'x') + "\n" + "ans2=b\nans3=c\nans4=d\nans=1\n"),
+     {{5, W,
+       "ans1 is 410 px wide but only 100 px show side by side and 400 px one below the other "
+       "(type=1): shorten it"}}},
+    {"ChoiceCutStacked",
+     entryWith("bun=q\n" + Choices.substr(0, 21) + "ANS4=" + std::string(41, 'x') +
+               "\nans=1\ntype=1\n"),
+     {{8, W, "ANS4 is 410 px wide but only 400 px show one below the other (type=1): shorten it"}}},
+    {"ChoiceMeasuredAsReadFitsUpToTheEdge",
+     entryWith("bun=q\nans1=\"0123456789\"\nans2=b\n" + Choices.substr(14) + "ans=1\n"),
+     {}},
     {"PicturesOfEntriesNeverDrawnAreNotLoaded",
      oneEntry("[SEC2]\nbmp=none.png\n"),
      {{10, W, "never drawn"}}},
@@ -213,7 +244,7 @@ class QuestionFile : public testing::TestWithParam<Case> {};
 TEST_P(QuestionFile, GivesExactlyTheExpectedDiagnostics) {
     const Case &c = GetParam();
     const std::vector<bankcheck::Diagnostic> got =
-        bankcheck::checkQuestionFile("TOI1.ini", cp932(c.text), FakePictures());
+        bankcheck::checkQuestionFile("TOI1.ini", cp932(c.text), FakePictures(), FakeChoices());
     expectDiagnostics(got, c.expected);
     for (const bankcheck::Diagnostic &d : got)
         EXPECT_EQ(d.file, "TOI1.ini");
@@ -269,8 +300,9 @@ void PrintTo(const BytesCase &c, std::ostream *out) {
 class QuestionFileBytes : public testing::TestWithParam<BytesCase> {};
 
 TEST_P(QuestionFileBytes, GivesExactlyTheExpectedDiagnostics) {
-    expectDiagnostics(bankcheck::checkQuestionFile("TOI1.ini", GetParam().bytes, FakePictures()),
-                      GetParam().expected);
+    expectDiagnostics(
+        bankcheck::checkQuestionFile("TOI1.ini", GetParam().bytes, FakePictures(), FakeChoices()),
+        GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, QuestionFileBytes, testing::ValuesIn(ByteCases),
@@ -280,7 +312,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuestionFileBytes, testing::ValuesIn(ByteCases),
 
 TEST(QuestionFileOrder, DiagnosticsComeInLineOrder) {
     const auto got = bankcheck::checkQuestionFile(
-        "TOI1.ini", cp932("[SEC1]\nans=9\n[x]\nstray\n[COUNT]\nALL=1\n"), FakePictures());
+        "TOI1.ini", cp932("[SEC1]\nans=9\n[x]\nstray\n[COUNT]\nALL=1\n"), FakePictures(),
+        FakeChoices());
     for (std::size_t i = 1; i < got.size(); ++i)
         EXPECT_LE(got[i - 1].line, got[i].line) << describe(got[i]);
 }

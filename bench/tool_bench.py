@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Times quizra-check's commands on large banks and prints one table.
+
+usage: bench/tool_bench.py [QUIZRA_CHECK] [RUNS]   (default build/quizra-check, 3 runs)
+
+Each figure is the median wall time of RUNS runs (time.monotonic_ns() around the launch) and the
+largest peak memory (ru_maxrss from os.wait4). The banks are written to a temporary folder in
+code page 932 with CRLF, entries shaped like those of bench/bank.cpp; a bank's spreadsheet for
+build is made by the tool's own export first.
+"""
+
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
+TOOL = os.path.abspath(ARGS[0] if ARGS else "build/quizra-check")
+RUNS = int(ARGS[1]) if len(ARGS) > 1 else 3
+TEXT = "問題のテキストーです。"
+
+
+def entry(k):
+    return (f"[SEC{k}]\r\nbun={TEXT * 8}\r\n"
+            + "".join(f"ans{c}={TEXT * 2}\r\n" for c in range(1, 5))
+            + f"ans={1 + k % 4}\r\nbmp=\r\ntype={k % 2}\r\n")
+
+
+def write(folder, n, text):
+    with open(os.path.join(folder, f"TOI{n}.ini"), "wb") as f:
+        f.write(text.encode("cp932"))
+
+
+def question_file(entries, count=None):
+    return f"[COUNT]\r\nALL={count or entries}\r\n" + "".join(entry(k) for k in range(1, entries + 1))
+
+
+def shapes():
+    """Each bank's shape by name; question files 2 to 50 hold one entry where not said."""
+    return {
+        "50 files x 1,000 entries": lambda n: question_file(1000),
+        "one file of 32,767 entries": lambda n: question_file(32767 if n == 1 else 1),
+        "one file of 100,000 sections": lambda n: (
+            question_file(100000, 32767) if n == 1 else question_file(1)),
+        "one entry of 100,000 distinct keys": lambda n: question_file(1) + (
+            "".join(f"key{i}=v\r\n" for i in range(100000)) if n == 1 else ""),
+    }
+
+
+def bank_folders(root):
+    return [(name, os.path.join(root, f"bank{i}")) for i, name in enumerate(shapes())]
+
+
+def make_banks(root):
+    for (name, folder), shape in zip(bank_folders(root), shapes().values()):
+        os.makedirs(folder)
+        for n in range(1, 51):
+            write(folder, n, shape(n))
+
+
+def timed(args):
+    start = time.monotonic_ns()
+    process = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = (time.monotonic_ns() - start) / 1e9
+    return elapsed, usage.ru_maxrss / 1024, os.waitstatus_to_exitcode(status)
+
+
+def main():
+    root = tempfile.mkdtemp(prefix="quizra-tool-bench-")
+    try:
+        # Made by a child process, so that this one stays small: a child's peak memory counts
+        # what it shared with its parent before it started the tool.
+        subprocess.run([sys.executable, __file__, "--make-banks", root], check=True)
+        print("| bank | command | median s | peak MiB | exit |")
+        print("|---|---|---|---|---|")
+        for name, folder in bank_folders(root):
+            csv = folder + ".csv"
+            subprocess.run([TOOL, "export", folder, "-o", csv], check=True)
+            commands = {
+                "check": [TOOL, "check", folder],
+                "dump": [TOOL, "dump", folder],
+                "export": [TOOL, "export", folder, "-o", csv],
+                "build": [TOOL, "build", csv, folder + ".built", "--force"],
+            }
+            for command, args in commands.items():
+                runs = [timed(args) for _ in range(RUNS)]
+                seconds = statistics.median(r[0] for r in runs)
+                memory = max(r[1] for r in runs)
+                print(f"| {name} | {command} | {seconds:.2f} | {memory:.0f} | {runs[-1][2]} |")
+    finally:
+        shutil.rmtree(root)
+
+
+if __name__ == "__main__":
+    if sys.argv[1:2] == ["--make-banks"]:
+        make_banks(sys.argv[2])
+    else:
+        main()

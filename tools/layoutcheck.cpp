@@ -1,0 +1,46 @@
+#include "checkparts.h"
+
+#include "numbers.h"
+
+namespace bankcheck {
+namespace {
+
+std::string pixels(int width) {
+    return quizra::integerText(width) + " px";
+}
+
+bool cut(const ChoiceWidth &width) {
+    return width.needed > width.shown;
+}
+
+} // namespace
+
+void checkChoiceWidths(const ProfileIndex::Section &entry, bool stacked, const ChoiceMeter &meter,
+                       Findings &findings) {
+    std::array<const quizra::ProfileLine *, 4> keys{};
+    std::array<std::string, 4> texts;
+    for (std::size_t c = 0; c < 4; ++c) {
+        keys[c] = ProfileIndex::find(entry, "ans" + quizra::integerText(static_cast<long>(c + 1)));
+        if (keys[c]) texts[c] = shown(ProfileIndex::value(*keys[c]));
+    }
+    const std::array<ChoiceWidth, 4> widths = meter.measure(texts, stacked);
+    std::optional<std::array<ChoiceWidth, 4>> ifStacked; // side by side: would stacking help?
+    for (std::size_t c = 0; c < 4; ++c) {
+        if (!keys[c] || !cut(widths[c])) continue;
+        std::string message = shown(keys[c]->name) + " is " + pixels(widths[c].needed) +
+                              " wide but only " + pixels(widths[c].shown) + " show";
+        if (stacked) {
+            message += " one below the other (type=1): shorten it";
+        } else {
+            if (!ifStacked) ifStacked = meter.measure(texts, true);
+            const ChoiceWidth below = (*ifStacked)[c];
+            message += cut(below) ? " side by side and " + pixels(below.shown) +
+                                        " one below the other (type=1): shorten it"
+                                  : " side by side: put the choices one below the other "
+                                    "(type=1) or shorten it";
+        }
+        findings.warning(keys[c]->number, message);
+    }
+}
+
+} // namespace bankcheck

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace check {
+
+// text made safe to write to a terminal: a control character (C0 but tab, DEL) becomes \xNN, a
+// C1 control \u00NN, and a byte that is not UTF-8 \xNN, so that no text from a bank can move the
+// cursor, clear the screen or retitle the window. escaped, when given, is set when anything was.
+std::string terminalText(std::string_view text, bool *escaped = nullptr);
+
+// Appended to a line that shows control characters escaped.
+inline constexpr std::string_view EscapedNote = " (control characters shown as \\xNN)";
+
+// terminalText, with EscapedNote appended when anything was escaped.
+std::string terminalLine(std::string_view text);
+
+// True when text holds a character terminalText escapes.
+bool holdsControls(std::string_view text);
+
+} // namespace check
