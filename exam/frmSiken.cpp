@@ -54,7 +54,7 @@ void frmSiken::SetMondai(std::int16_t iNum) {
     placeChoices(question.type == 1);
     const std::string *choices[] = {&question.ans1, &question.ans2, &question.ans3, &question.ans4};
     for (int k = 0; k < 4; ++k)
-        Option1(k).setText(QStringLiteral("(%1)").arg(k + 1) + text(*choices[k]));
+        Option1(k).setText(choiceCaption(k, *choices[k]));
     Frame2->setTitle(QStringLiteral("題") + text(quizra::integerText(iNum + 1)) +
                      QStringLiteral("問"));
     showPicture(question.bmp);
@@ -62,6 +62,10 @@ void frmSiken::SetMondai(std::int16_t iNum) {
     cmdBefore->setEnabled(iNumber > 0);
     cmdNext->setEnabled(iNumber < 49);
     lblCorAns->setText(QString());
+}
+
+QString frmSiken::choiceCaption(int k, const std::string &choice) {
+    return QStringLiteral("(%1)").arg(k + 1) + text(choice).replace(u'&', QStringLiteral("&&"));
 }
 
 void frmSiken::placeChoices(bool stacked) {

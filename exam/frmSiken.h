@@ -38,6 +38,9 @@ public:
 
     // Shows question iNum; the navigation buttons follow iNumber.
     void SetMondai(std::int16_t iNum);
+    // The caption of choice k (0 to 3): "(1)" to "(4)" immediately followed by its text, which
+    // shows as written: an '&' in a bank is a character, not a keyboard shortcut.
+    static QString choiceCaption(int k, const std::string &text);
     // Stores the choice on screen for iNumber, then shows the stored choice of iNum.
     void SetAns(std::int16_t iNum);
 

@@ -33,6 +33,7 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     // The picture lies behind the choices, and so does what is said in its place.
     lblPictureNotice = new QLabel(Frame2);
     lblPictureNotice->setObjectName(QStringLiteral("lblPictureNotice"));
+    lblPictureNotice->setTextFormat(Qt::PlainText); // it quotes the bank's file name
     lblPictureNotice->resize(Image1->width(), lblPictureNotice->fontMetrics().height());
     QPalette red = lblPictureNotice->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));

@@ -13,7 +13,6 @@ QtChoiceMeter::QtChoiceMeter(frmSiken &window) : window_(window) {
         window_.SetMondai(Spare);
         for (int k = 0; k < 4; ++k) {
             const QRadioButton &choice = window_.Option1(k);
-            prefixes_[static_cast<std::size_t>(k)] = choice.text();
             // A choice that shows whole has no mask; what shows starts at its left edge.
             const QRegion shown = choice.mask().isEmpty() ? QRegion(choice.rect()) : choice.mask();
             shown_[stacked][static_cast<std::size_t>(k)] = shown.boundingRect().right() + 1;
@@ -26,7 +25,7 @@ std::array<ChoiceWidth, 4> QtChoiceMeter::measure(const std::array<std::string, 
     std::array<ChoiceWidth, 4> widths;
     for (std::size_t k = 0; k < 4; ++k) {
         QRadioButton &choice = window_.Option1(static_cast<long>(k));
-        choice.setText(prefixes_[k] + QString::fromStdString(texts[k]));
+        choice.setText(frmSiken::choiceCaption(static_cast<int>(k), texts[k]));
         widths[k] = {choice.sizeHint().width(), shown_[stacked][k]};
     }
     return widths;

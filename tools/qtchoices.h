@@ -2,8 +2,6 @@
 
 #include "choices.h"
 
-#include <QString>
-
 class frmSiken;
 
 namespace bankcheck {
@@ -12,15 +10,14 @@ namespace bankcheck {
 // of its button that no later choice and no frame edge covers.
 class QtChoiceMeter : public ChoiceMeter {
 public:
-    // Learns from the window what shows of each choice in either layout and how it begins its
-    // captions, showing an empty entry in the spare question slot 50, which no exam uses.
+    // Learns from the window what shows of each choice in either layout, showing an empty entry in
+    // the spare question slot 50, which no exam uses.
     explicit QtChoiceMeter(frmSiken &window);
     std::array<ChoiceWidth, 4> measure(const std::array<std::string, 4> &texts,
                                        bool stacked) const override;
 
 private:
     frmSiken &window_;
-    std::array<QString, 4> prefixes_;  // "(1)" to "(4)", what an empty choice text shows
     std::array<int, 4> shown_[2] = {}; // side by side, stacked
 };
 

@@ -3,6 +3,7 @@
 #include "app/twips.h"
 #include "bank/files.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -79,11 +80,15 @@ private slots:
     void captionsNameTheQuestion() {
         ExamFixture f;
         modMain::Mondai(0).ans2 = "";
+        modMain::Mondai(0).ans3 = "A&B"; // a character of the text, not a keyboard shortcut
         frmSiken &exam = f.start();
         QCOMPARE(exam.txtQ->toPlainText(), "Q1");
         QCOMPARE(exam.Option1(0).text(), "(1)a");
         QCOMPARE(exam.Option1(1).text(), "(2)");
         QCOMPARE(exam.Option1(3).text(), "(4)d");
+        // What a screen reader reads is what shows, where an '&' would mark a shortcut.
+        QCOMPARE(QAccessible::queryAccessibleInterface(&exam.Option1(2))->text(QAccessible::Name),
+                 "(3)A&B");
         QCOMPARE(exam.Frame2->title(), "題1問");
         exam.iNumber = 49;
         exam.SetMondai(49);
