@@ -18,8 +18,14 @@ TEST(DecodeCp932, MapsSingleAndDoubleByteCharactersAsWindowsDoes) {
         {"\x1A\x7F", "\x1A\x7F"},   // control bytes stay as they are
         {"\x80\xA0\xFD\xFE\xFF", "\u0080\uF8F0\uF8F1\uF8F2\uF8F3"}, // iconv lacks these
     };
-    for (const auto &[bytes, text] : cases)
+    for (const auto &[bytes, text] : cases) {
         EXPECT_EQ(quizra::decodeCp932(bytes), text);
+        // Encoding gives the same bytes back, the five iconv lacks included.
+        std::string encoded;
+        std::size_t failedAt = 0;
+        EXPECT_TRUE(quizra::encodeCp932(text, encoded, failedAt)) << text;
+        EXPECT_EQ(encoded, bytes);
+    }
     // Longer than the decoder's output chunk: nothing is lost at the seams.
     std::string many, expected;
     for (int i = 0; i < 3000; ++i)
@@ -36,6 +42,14 @@ TEST(DecodeCp932, ReplacesEachBadByteAndGoesOn) {
               "A"s.append(fffd).append("@B"));
     EXPECT_EQ(quizra::decodeCp932("\x81\xFD\x82\xA0\x82"),
               std::string(fffd) + "\uF8F1あ"s + std::string(fffd));
+}
+
+TEST(EncodeCp932, StopsAtTheFirstCharacterWithNoCode) {
+    std::string encoded;
+    std::size_t failedAt = 0;
+    EXPECT_FALSE(quizra::encodeCp932("あ\U0001F6A2い", encoded, failedAt));
+    EXPECT_EQ(failedAt, 3u);
+    EXPECT_EQ(encoded, "\x82\xA0");
 }
 
 TEST(InvalidCp932Offsets, PointsAtEachReplacedByte) {
