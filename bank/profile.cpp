@@ -12,10 +12,6 @@
 namespace quizra {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v';
-}
-
 // Blanks are below 0x40, so they are never the second byte of a double-byte character and
 // can be trimmed byte by byte.
 std::string_view trimBlanks(std::string_view s) {
@@ -95,6 +91,14 @@ constexpr std::size_t BlockSize = 64;
 
 bool isLineBreakOrNul(char c) {
     return c == '\n' || c == '\r' || c == '\0';
+}
+
+// Where the next line starts, given the position of a line's end (LF, CR, CRLF) or the file's.
+std::size_t nextLineStart(std::string_view bytes, std::size_t lineEnd) {
+    if (lineEnd >= bytes.size()) return bytes.size();
+    const bool crlf =
+        bytes[lineEnd] == '\r' && lineEnd + 1 < bytes.size() && bytes[lineEnd + 1] == '\n';
+    return lineEnd + (crlf ? 2 : 1);
 }
 
 // Bit i is set when bytes[start + i] is LF, CR or NUL. None of the three can be the second byte
@@ -198,9 +202,7 @@ bool ProfileScanner::next(ProfileLine &line, Detail detail) {
     line.text = std::string_view(data + start, end - start);
     classify(line, std::string_view(data + start, contentEnd - start), detail);
 
-    pos_ = end;
-    if (pos_ < size)
-        pos_ += data[pos_] == '\r' && pos_ + 1 < size && data[pos_ + 1] == '\n' ? 2 : 1;
+    pos_ = nextLineStart(bytes_, end);
     return true;
 }
 
@@ -249,11 +251,10 @@ std::string_view profileSection(std::string_view fileBytes, std::string_view sec
                  ProfileScanner::Detail::Full);
         // Only the first section of a name counts.
         if (!sameName(header.name, section)) continue;
-        std::size_t begin = contentEnd;
-        while (begin < size && data[begin] != '\n' && data[begin] != '\r')
-            ++begin;
-        if (begin < size)
-            begin += data[begin] == '\r' && begin + 1 < size && data[begin + 1] == '\n' ? 2 : 1;
+        std::size_t lineEnd = contentEnd;
+        while (lineEnd < size && data[lineEnd] != '\n' && data[lineEnd] != '\r')
+            ++lineEnd;
+        const std::size_t begin = nextLineStart(fileBytes, lineEnd);
         // The lines end where the next section line starts, blanks before its '[' included.
         std::size_t end = findSectionBracket(fileBytes, begin);
         while (end < size && end > begin && isBlank(data[end - 1]))

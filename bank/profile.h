@@ -7,6 +7,11 @@
 
 namespace quizra {
 
+// The blanks the reader trims from names and values: space, tab and vertical tab.
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
+
 // One line of a private-profile file as the reader sees it. Views point into the file bytes.
 struct ProfileLine {
     enum class Kind { Blank, Comment, Section, Key };

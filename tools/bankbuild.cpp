@@ -35,16 +35,12 @@ struct Row {
     std::array<std::string, ColumnCount - Bun> values;
 };
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v';
-}
-
 // What to write after "key=" so that the reader delivers bytes: the reader trims blanks from
 // both ends and then takes off one pair of matching outer quotes, so a value that either would
 // change is wrapped in a pair of quotes of its own.
 std::string stored(const std::string &bytes) {
     const bool wrap =
-        !bytes.empty() && (isBlank(bytes.front()) || isBlank(bytes.back()) ||
+        !bytes.empty() && (quizra::isBlank(bytes.front()) || quizra::isBlank(bytes.back()) ||
                            (bytes.size() >= 2 && (bytes.front() == '"' || bytes.front() == '\'') &&
                             bytes.back() == bytes.front()));
     return wrap ? '"' + bytes + '"' : bytes;

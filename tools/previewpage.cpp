@@ -4,6 +4,7 @@
 #include "modMain.h"
 #include "numbers.h"
 #include "profile.h"
+#include "terminaltext.h"
 
 #include <algorithm>
 #include <map>
@@ -29,31 +30,27 @@ ul.diagnostics { padding-left: 1.2em; } .error { color: #b00; } .warning { color
 .clean { color: #060; }
 )";
 
-// text (UTF-8) as HTML: markup characters as references; control characters, which a bank may
-// hold, as visible escapes such as \x1b.
+// text (UTF-8) as HTML: control characters, which a bank may hold, as the terminal shows them
+// (\x1b), then markup characters as references.
 std::string html(std::string_view text) {
-    static constexpr char Hex[] = "0123456789abcdef";
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
-        unsigned control = 0x100; // none
-        if ((b < 0x20 && b != '\t') || b == 0x7F)
-            control = b;
-        else if (b == 0xC2 && next >= 0x80 && next < 0xA0) // C1, two bytes in UTF-8
-            control = next, ++i;
-        if (control < 0x100)
-            out.append("\\x").append(1, Hex[control >> 4]).append(1, Hex[control & 15]);
-        else if (b == '&')
+    for (const char c : terminalText(text)) {
+        switch (c) {
+        case '&':
             out += "&amp;";
-        else if (b == '<')
+            break;
+        case '<':
             out += "&lt;";
-        else if (b == '>')
+            break;
+        case '>':
             out += "&gt;";
-        else if (b == '"')
+            break;
+        case '"':
             out += "&quot;";
-        else
-            out += static_cast<char>(b);
+            break;
+        default:
+            out += c;
+        }
     }
     return out;
 }
