@@ -2,7 +2,7 @@
 """Draws the pictures of the sample question bank into sample/pic/.
 
 Standard library only: the BMP and PNG files are written with struct and zlib.
-Run from anywhere: python3 tools/sample-pictures.py [OUTPUT_DIR]
+Run from anywhere: python3 sample/sample-pictures.py [OUTPUT_DIR]
 
 Every picture stays within the picture area of the exam window: at most 700 x 300
 pixels for a question with its choices in one row, 700 x 260 for stacked choices.
@@ -350,7 +350,7 @@ PICTURES = [
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', 'sample', 'pic')
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, 'pic')
     os.makedirs(out, exist_ok=True)
     for name, draw, kind in PICTURES:
         canvas = draw()
