@@ -39,6 +39,10 @@ QSize visiblePictureSize(const QWidget *frame) {
     return frame->size() - QSize(highest.x(), highest.y());
 }
 
+// What the pictures kept for the questions around the one shown may take: about seven pictures
+// that fill the frame.
+constexpr std::size_t PictureBudgetBytes = std::size_t{8} << 20;
+
 // Where the picture bmp lies; "" for none, and for a name that climbs out of the program's
 // folder: pictures are the bank's own.
 std::string picturePath(const std::string &bmp) {
@@ -79,7 +83,8 @@ void frmSiken::placeChoices(bool stacked) {
 
 // A picture that cannot be shown does not end the exam: its place says so in red instead.
 void frmSiken::showPicture(const std::string &bmp) {
-    if (!pictures_) pictures_ = std::make_unique<PictureCache>(visiblePictureSize(Frame2));
+    if (!pictures_)
+        pictures_ = std::make_unique<PictureCache>(visiblePictureSize(Frame2), PictureBudgetBytes);
     const QPixmap picture = pictures_->picture(picturePath(bmp));
     if (picture.isNull())
         Image1->clearPicture();

@@ -158,12 +158,25 @@ std::vector<Case> questionFileCases() {
 }
 
 std::vector<Case> pictureCases() {
-    const std::string half = picturebytes::bmp24(32, 32).substr(0, 1600);
-    Case truncatedBmp{"a truncated BMP", pictureOf(1, "cut.bmp", fileAt("cut.bmp", half)),
-                      Expect::PictureShown, 1, true};
-    std::vector<Case> cases = {truncatedBmp};
-    cases.push_back(notice("a truncated PNG", 1, "cut.png",
-                           fileAt("cut.png", picturebytes::png(16, 16).substr(0, 400))));
+    const auto shown = [](std::string name, int index, std::string bmp, std::string bytes) {
+        return Case{std::move(name), pictureOf(index, bmp, fileAt(bmp, std::move(bytes))),
+                    Expect::PictureShown, index, true};
+    };
+    const auto cut = [](const std::string &bytes) { return bytes.substr(0, bytes.size() * 2 / 3); };
+    std::vector<Case> cases = {
+        shown("a PNG named .bmp", 1, "pic1.bmp", picturebytes::png(16, 16)),
+        shown("an interlaced PNG", 2, "adam7.png", picturebytes::pngInterlaced()),
+        shown("a JPEG of 20000 x 20000 pixels", 3, "wide.jpg", picturebytes::jpeg(20000, 20000)),
+    };
+    cases.push_back(notice("a truncated BMP", 1, "cut.bmp",
+                           fileAt("cut.bmp", cut(picturebytes::bmp24(32, 32)))));
+    cases.push_back(
+        notice("a truncated PNG", 1, "cut.png", fileAt("cut.png", cut(picturebytes::png(16, 16)))));
+    const std::string jpeg = picturebytes::jpeg();
+    cases.push_back(notice("a JPEG cut inside its scan", 2, "cut.jpg",
+                           fileAt("cut.jpg", jpeg.substr(0, jpeg.size() - 3))));
+    cases.push_back(
+        notice("a truncated GIF", 3, "cut.gif", fileAt("cut.gif", cut(picturebytes::gif()))));
     cases.push_back(notice("a PNG declaring 40000 x 40000 pixels", 2, "huge.png",
                            fileAt("huge.png", picturebytes::pngDeclaring(40000, 40000))));
     cases.push_back(notice("a text file named .bmp", 0, "q1.bmp",

@@ -11,8 +11,8 @@
 namespace fs = std::filesystem;
 
 // The bank checker over the same broken banks the program is taken through: every bank that is
-// broken before the exam starts, in a way the program notices, gets at least one diagnostic; the
-// sound bank gets none.
+// broken before the exam starts, in a way the program notices, gets at least one diagnostic; a
+// picture the program shows gets no error; the sound bank gets none.
 class CheckerOverBrokenBanks : public testing::TestWithParam<std::size_t> {
 protected:
     void SetUp() override {
@@ -43,12 +43,17 @@ TEST_P(CheckerOverBrokenBanks, BrokenBankGetsADiagnostic) {
     const brokenbanks::Case &c = brokenbanks::all()[GetParam()];
     SCOPED_TRACE(c.name);
     if (c.afterDraw) GTEST_SKIP() << "broken only once the exam has been drawn";
-    if (c.expect == brokenbanks::Expect::PictureShown)
-        GTEST_SKIP() << "the program shows this picture, perhaps partly black: nothing to report";
     c.spoil(bank_);
     if (c.needsPermissionBits && access((bank_ / "TOI1.ini").c_str(), R_OK) == 0)
         GTEST_SKIP() << "permission bits do not stop this user from reading (running as root?)";
-    EXPECT_FALSE(check().empty());
+    const std::vector<bankcheck::Diagnostic> found = check();
+    if (c.expect != brokenbanks::Expect::PictureShown) {
+        EXPECT_FALSE(found.empty());
+        return;
+    }
+    // The program shows this picture: at most a warning (too large to show whole).
+    for (const bankcheck::Diagnostic &d : found)
+        EXPECT_NE(d.severity, bankcheck::Severity::Error) << d.message;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCases, CheckerOverBrokenBanks,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace picturebytes {
 namespace {
@@ -76,12 +77,20 @@ std::string pngRows(int width, int rows) {
     return raw;
 }
 
+std::string fromHex(const char *hex) {
+    std::string out;
+    for (; hex[0] && hex[1]; hex += 2)
+        out += static_cast<char>(std::stoi(std::string(hex, 2), nullptr, 16));
+    return out;
+}
+
 // A PNG whose header declares width x height but whose data holds the given rows.
-std::string pngFile(int width, int height, int rowWidth, int storedRows) {
+std::string pngFile(int width, int height, int rowWidth, int storedRows, bool interlaced = false) {
     std::string header;
     bigEndian(header, static_cast<std::uint32_t>(width));
     bigEndian(header, static_cast<std::uint32_t>(height));
-    header += std::string("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
+    header += std::string("\x08\x02\x00\x00", 4); // 8-bit RGB
+    header += interlaced ? '\x01' : '\x00';
     std::string out = "\x89PNG\r\n\x1a\n";
     chunk(out, "IHDR", header);
     chunk(out, "IDAT", zlibStored(pngRows(rowWidth, storedRows)));
@@ -124,6 +133,28 @@ std::string png(int width, int height) {
 
 std::string pngDeclaring(int width, int height) {
     return pngFile(width, height, 16, 1);
+}
+
+std::string jpeg(int width, int height) {
+    std::string out = fromHex(
+        "ffd8ffe000104a46494600010100000100010000ffdb004300100b0c0e0c0a100e0d0e1211101318281a1816"
+        "16183123251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c6567"
+        "63ffc0000b080010001001011100ffc4001500010100000000000000000000000000000001ffc40014100100"
+        "000000000000000000000000000000ffda0008010100003f00803fffd9");
+    std::string size; // height, then width, big-endian
+    for (const int value : {height, width})
+        size += {static_cast<char>(value >> 8), static_cast<char>(value & 0xff)};
+    return out.replace(out.find("\xff\xc0") + 5, 4, size);
+}
+
+std::string gif() {
+    return fromHex(
+        "47494638396104000400f000000000ff00000021f90400000000002c000000000400040000020484"
+        "8f0905003b");
+}
+
+std::string pngInterlaced() {
+    return pngFile(1, 1, 1, 1, true);
 }
 
 } // namespace picturebytes

@@ -14,4 +14,13 @@ std::string png(int width, int height);
 // A PNG whose header declares width x height pixels but whose data holds a single row.
 std::string pngDeclaring(int width, int height);
 
+// A grey baseline JPEG whose header declares width x height pixels; its data covers 16 x 16.
+std::string jpeg(int width = 16, int height = 16);
+
+// A 4 x 4 blue GIF.
+std::string gif();
+
+// A 1 x 1 blue interlaced PNG: its one pixel lies in the first of Adam7's passes.
+std::string pngInterlaced();
+
 } // namespace picturebytes

@@ -15,14 +15,6 @@ namespace {
 using quizra::ProfileLine;
 using Section = ProfileIndex::Section;
 
-// The picture area inside the question frame: the frame is 11295 x 7575 twips, the picture's
-// top-left corner is at (240, 2040) with the choices side by side and at (240, 3600) stacked,
-// and a pixel is 15 twips. What lies beyond is cut off.
-constexpr int TwipsPerPixel = 15;
-constexpr int PictureAreaWidth = (11295 - 240) / TwipsPerPixel;
-constexpr int SingleRowAreaHeight = (7575 - 2040) / TwipsPerPixel;
-constexpr int StackedAreaHeight = (7575 - 3600) / TwipsPerPixel;
-
 constexpr const char *ChoiceKeys[] = {"ans1", "ans2", "ans3", "ans4"};
 constexpr const char *EntryKeys[] = {"bun", "ans1", "ans2", "ans3", "ans4", "ans", "bmp", "type"};
 
@@ -171,7 +163,7 @@ void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pic
         findings.error(key.number, named + " cannot be read: " + picture.problem);
         return;
     case Picture::Status::NotAnImage:
-        findings.error(key.number, named + " is not an image Qt can load: " + picture.problem);
+        findings.error(key.number, named + " cannot be shown: " + picture.problem);
         return;
     case Picture::Status::Loads:
         break;

@@ -5,13 +5,21 @@
 
 namespace bankcheck {
 
+// The picture area inside the question frame: the frame is 11295 x 7575 twips, the picture's
+// top-left corner is at (240, 2040) with the choices side by side and at (240, 3600) stacked,
+// and a pixel is 15 twips. What lies beyond is cut off.
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int PictureAreaWidth = (11295 - 240) / TwipsPerPixel;
+inline constexpr int SingleRowAreaHeight = (7575 - 2040) / TwipsPerPixel;
+inline constexpr int StackedAreaHeight = (7575 - 3600) / TwipsPerPixel;
+
 // What became of a picture named by an entry's "bmp", as the exam window would load it.
 struct Picture {
     enum class Status { Loads, Missing, Outside, Unreadable, NotAnImage };
     Status status = Status::Missing;
     std::string foundIgnoringCase; // the path below the bank when only a caseless match exists
     std::string problem;           // Unreadable, NotAnImage: why
-    int width = 0;                 // Loads: size in pixels
+    int width = 0;                 // Loads: the whole picture's size in pixels
     int height = 0;
 };
 

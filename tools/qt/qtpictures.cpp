@@ -2,11 +2,9 @@
 
 #include "bankpaths.h"
 #include "files.h"
+#include "pictureDecode.h"
 
-#include <QImage>
-#include <QImageReader>
-#include <QString>
-
+#include <cerrno>
 #include <cstring>
 
 namespace bankcheck {
@@ -30,25 +28,22 @@ Picture QtPictureLoader::load(std::string_view bmp) const {
         picture.foundIgnoringCase = path.substr(std::min(start, path.size()));
     }
 
-    // Read first, so that a file that cannot be opened says why.
-    const quizra::FileBytes file = quizra::readFileBytes(path);
-    if (file.status != quizra::FileBytes::Status::Ok) {
-        picture.status = file.status == quizra::FileBytes::Status::NotFound
+    // The exam's own decision, over the most of a picture its frame shows.
+    const DecodedPicture decoded =
+        decodePicture(path, QSize(PictureAreaWidth, SingleRowAreaHeight));
+    if (decoded.errorNumber != 0) {
+        picture.status = decoded.errorNumber == ENOENT || decoded.errorNumber == ENOTDIR
                              ? Picture::Status::Missing
                              : Picture::Status::Unreadable;
-        picture.problem = std::strerror(file.errorNumber);
-        return picture;
-    }
-    QImageReader reader(QString::fromStdString(path));
-    const QImage image = reader.read();
-    if (image.isNull()) {
+        picture.problem = std::strerror(decoded.errorNumber);
+    } else if (decoded.shown.isNull()) {
         picture.status = Picture::Status::NotAnImage;
-        picture.problem = reader.errorString().toStdString();
-        return picture;
+        picture.problem = decoded.problem;
+    } else {
+        picture.status = Picture::Status::Loads;
+        picture.width = decoded.size.width();
+        picture.height = decoded.size.height();
     }
-    picture.status = Picture::Status::Loads;
-    picture.width = image.width();
-    picture.height = image.height();
     return picture;
 }
 

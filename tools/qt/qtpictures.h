@@ -7,7 +7,8 @@
 namespace bankcheck {
 
 // Loads pictures below a bank folder as the exam window does: only names that stay inside the
-// folder, looked up by resolvePath, decoded by Qt's image readers. Needs no QGuiApplication.
+// folder, looked up by resolvePath, and judged by the exam window's own decodePicture. Needs no
+// QGuiApplication.
 class QtPictureLoader : public PictureLoader {
 public:
     explicit QtPictureLoader(std::string directory) : directory_(std::move(directory)) {}
