@@ -10,6 +10,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 // Showing a question: placements, captions, pictures, and what a picture that fails leaves.
 class ExamDisplay : public QObject {
     Q_OBJECT
@@ -107,22 +110,32 @@ private slots:
     void pictureFormatsLoadAtTheirOwnSize_data() {
         QTest::addColumn<QString>("bmp");
         QTest::addColumn<QSize>("size");
-        for (const char *name : {"p.png", "p.jpg", "p1.bmp", "p4.bmp", "p8.bmp", "p24.bmp"})
-            QTest::newRow(name) << QString(name) << QSize(37, 23);
-        QTest::newRow("p.gif") << QString("p.gif") << QSize(1, 1);
-        QTest::newRow("backslash folder, other case") << QString("sub\\fig.png") << QSize(37, 23);
+        QTest::addColumn<QColor>("corner"); // where the colour survives the format exactly
+        for (const char *name : {"p.jpg", "p1.bmp", "p4.bmp", "p8.bmp"})
+            QTest::newRow(name) << QString(name) << QSize(37, 23) << QColor();
+        QTest::newRow("p.png") << QString("p.png") << QSize(37, 23) << QColor(Qt::blue);
+        QTest::newRow("p24.bmp") << QString("p24.bmp") << QSize(37, 23) << QColor(Qt::blue);
+        QTest::newRow("p.gif") << QString("p.gif") << QSize(1, 1) << QColor();
+        QTest::newRow("backslash folder, other case")
+            << QString("sub\\fig.png") << QSize(37, 23) << QColor(Qt::blue);
         // Only what the frame shows is kept: from the picture's top-left corner to the frame's.
-        for (const char *name : {"big.png", "big.jpg"})
-            QTest::newRow(name) << QString(name) << QSize(753 - 16, 505 - 136);
+        QTest::newRow("big.png") << QString("big.png") << QSize(753 - 16, 505 - 136)
+                                 << QColor(Qt::green);
+        QTest::newRow("big.jpg") << QString("big.jpg") << QSize(753 - 16, 505 - 136) << QColor();
     }
     void pictureFormatsLoadAtTheirOwnSize() {
         QFETCH(QString, bmp);
         QFETCH(QSize, size);
+        QFETCH(QColor, corner);
         ExamFixture f;
         modMain::Mondai(0).bmp = bmp.toStdString();
         frmSiken &exam = f.start();
         QVERIFY(exam.Image1->hasPicture());
         QCOMPARE(exam.Image1->size(), size);
+        if (corner.isValid())
+            QCOMPARE(
+                exam.Image1->pixmap().toImage().pixelColor(size.width() - 1, size.height() - 1),
+                corner);
         QCOMPARE(exam.Image1->accessibleDescription(), bmp);
         exam.cmdNext_Click();
         QVERIFY(!exam.Image1->hasPicture());
@@ -141,6 +154,29 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath("changing.png")));
         exam.cmdBefore_Click();
         QVERIFY(!exam.Image1->hasPicture());
+    }
+
+    // Replaced in place by a picture of the same size, its modification time put back (cp -p,
+    // rsync -t), a picture still shows as it is now.
+    void aPictureReplacedWithItsTimePutBackShowsAsItIsNow() {
+        ExamFixture f;
+        const QString path = dir.filePath("kept.bmp");
+        QImage picture(dir.filePath("p24.bmp"));
+        QVERIFY(picture.save(path));
+        modMain::Mondai(0).bmp = modMain::Mondai(1).bmp = "kept.bmp";
+        frmSiken &exam = f.start();
+        struct stat before;
+        QVERIFY(stat(qPrintable(path), &before) == 0);
+        QThread::msleep(20); // past the clock tick of the file's change time
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        picture.fill(Qt::red);
+        QVERIFY(file.resize(0) && picture.save(&file, "BMP"));
+        file.close();
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QVERIFY(utimensat(AT_FDCWD, qPrintable(path), times, 0) == 0);
+        exam.cmdNext_Click();
+        QCOMPARE(exam.Image1->pixmap().toImage().pixelColor(0, 0), QColor(Qt::red));
     }
 
     // The exam goes on: the question is shown whole and the picture's place says what failed.
