@@ -78,8 +78,15 @@ std::uint32_t littleEndian(const unsigned char *p, int bytes) {
     return value;
 }
 
-// Chunk after chunk, each a length, a type, the data and a CRC, up to IEND.
-bool pngComplete(FileReader &file) {
+// A file that ends with the IEND chunk is whole; any other is walked chunk after chunk, each a
+// length, a type, the data and a CRC, up to IEND (past which a few tools append bytes).
+bool pngComplete(int fd, std::uint64_t fileSize, FileReader &file) {
+    static constexpr unsigned char End[] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+    unsigned char tail[sizeof End];
+    if (fileSize >= 8 + sizeof End &&
+        pread(fd, tail, sizeof tail, static_cast<off_t>(fileSize - sizeof End)) == sizeof tail &&
+        std::memcmp(tail, End, sizeof End) == 0)
+        return true;
     file.skip(8); // the signature
     unsigned char header[8];
     while (file.read(header, 8)) {
@@ -195,12 +202,13 @@ std::string_view sniffPictureFormat(std::string_view head) {
 }
 
 bool pictureEndsEarly(std::string_view format, int fd) {
+    struct stat info;
+    if (fstat(fd, &info) != 0) return false;
+    const auto size = static_cast<std::uint64_t>(info.st_size);
     FileReader file(fd);
-    if (format == "png") return !pngComplete(file);
+    if (format == "png") return !pngComplete(fd, size, file);
     if (format == "jpeg") return !jpegComplete(file);
     if (format == "gif") return !gifComplete(file);
-    struct stat info;
-    if (format == "bmp" && fstat(fd, &info) == 0)
-        return !bmpComplete(file, static_cast<std::uint64_t>(info.st_size));
+    if (format == "bmp") return !bmpComplete(file, size);
     return false;
 }

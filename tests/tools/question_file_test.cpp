@@ -210,7 +210,7 @@ const Case Cases[] = {
      {{10, E, "picture ..\\up.png lies outside the bank folder"}}},
     {"PictureNotAnImage",
      oneEntry("bmp=text.png\n"),
-     {{10, E, "picture text.png is not an image Qt can load"}}},
+     {{10, E, "picture text.png cannot be shown"}}},
     // Choices the candidate sees only in part (FakeChoices: 10 px a byte; 100 px show side by
     // side, 400 stacked).
     {"ChoiceCutSideBySideFitsStacked",
