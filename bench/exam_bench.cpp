@@ -24,11 +24,14 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <png.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -42,24 +45,21 @@ struct Banks {
     fs::path large = root.path() / "large";
     fs::path huge = root.path() / "huge";
     fs::path plain = root.path() / "plain";
-    fs::path pictures = root.path() / "pictures";
-    fs::path photoPng = root.path() / "photo-png";
-    fs::path photoJpeg = root.path() / "photo-jpeg";
-    fs::path fifty = root.path() / "fifty-pictures";
+    // A photograph of its own on every question, as authors' banks have them.
+    fs::path photos = root.path() / "photos-640x400";
+    fs::path photosPng = root.path() / "photos-png-4000x3000";
+    fs::path photosJpeg = root.path() / "photos-jpeg-4000x3000";
 
     Banks() {
         benchbank::writeBank(large, 1000);
         benchbank::writeBank(huge, 10000);
         benchbank::writeBank(plain, 10);
-        benchbank::writeBank(pictures, 10, "chart.png");
-        writePicture(pictures / "chart.png", 640, 400);
-        benchbank::writeBank(photoPng, 10, "photo.png");
-        writePicture(photoPng / "photo.png", 4000, 3000);
-        benchbank::writeBank(photoJpeg, 10, "photo.jpg");
-        writePicture(photoJpeg / "photo.jpg", 4000, 3000);
-        benchbank::writeBank(fifty, 10, "chart#.png");
-        for (int n = 1; n <= 50; ++n)
-            writePicture(fifty / ("chart" + std::to_string(n) + ".png"), 640, 400);
+        for (const auto &[bank, name, width, height] : {std::tuple{photos, "photo#.png", 640, 400},
+                                                        {photosPng, "photo#.png", 4000, 3000},
+                                                        {photosJpeg, "photo#.jpg", 4000, 3000}}) {
+            benchbank::writeBank(bank, 10, name);
+            writePhotographs(bank, name, width, height);
+        }
     }
 };
 
@@ -109,6 +109,8 @@ frmMenu &showMenu() {
 
 void report(benchmark::State &state, const std::vector<double> &milliseconds) {
     state.counters["median_ms"] = median(milliseconds);
+    state.counters["max_ms"] =
+        milliseconds.empty() ? 0 : *std::max_element(milliseconds.begin(), milliseconds.end());
     state.counters["painted_px"] = probe->paintedArea().width() * probe->paintedArea().height();
 }
 
@@ -178,9 +180,9 @@ void moving(benchmark::State &state, const fs::path &bank) {
     report(state, times);
 }
 
-// 次の問題＞ after a pause for reading, through exams whose every question has a picture of
-// its own: the decoding ahead has the pause to work in.
-void movingOnAfterReading(benchmark::State &state, const fs::path &bank) {
+// 次の問題＞ through exams whose every question has a picture of its own, after readingMs of
+// reading each question (0: as fast as the clicks come).
+void movingOn(benchmark::State &state, const fs::path &bank, int readingMs) {
     quizra::setProgramDirectory(bank.string());
     std::vector<double> times;
     frmSiken *exam = nullptr;
@@ -191,7 +193,7 @@ void movingOnAfterReading(benchmark::State &state, const fs::path &bank) {
             clickToPaint(showMenu().cmd1, isExam);
             exam = &*Forms::frmSiken();
         }
-        pause(100);
+        pause(readingMs);
         state.ResumeTiming();
         if (!timeClick(state, times, exam->cmdNext)) break;
     }
@@ -234,6 +236,29 @@ void bareRepaint(benchmark::State &state) {
     report(state, times);
 }
 
+// The floor of showing a new 4000x3000 PNG photograph: libpng reading, untransformed, the rows
+// the frame shows (369) of one of them, and no more.
+void pngRowsFloor(benchmark::State &state, const fs::path &photograph) {
+    std::vector<double> times;
+    for (auto _ : state) {
+        const std::int64_t start = monotonicNs();
+        std::FILE *file = std::fopen(photograph.c_str(), "rb");
+        png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        png_infop info = png_create_info_struct(png);
+        png_init_io(png, file);
+        png_read_info(png, info);
+        std::vector<png_byte> row(png_get_rowbytes(png, info));
+        for (int y = 0; y < 369; ++y)
+            png_read_row(png, row.data(), nullptr);
+        png_destroy_read_struct(&png, &info, nullptr);
+        std::fclose(file);
+        const double ms = static_cast<double>(monotonicNs() - start) / 1e6;
+        state.SetIterationTime(ms / 1e3);
+        times.push_back(ms);
+    }
+    state.counters["median_ms"] = median(times);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -258,16 +283,27 @@ int main(int argc, char *argv[]) {
     add("exam_start/sample", examStart, banks.sample, 30);
     add("exam_start/1000_entries", examStart, banks.large, 20);
     add("exam_start/10000_entries", examStart, banks.huge, 10);
-    add("exam_start/png_4000x3000", examStart, banks.photoPng, 10);
-    add("exam_start/jpeg_4000x3000", examStart, banks.photoJpeg, 10);
+    add("exam_start/no_picture", examStart, banks.plain, 20);
+    add("exam_start/photos_png_4000x3000", examStart, banks.photosPng, 10);
+    add("exam_start/photos_jpeg_4000x3000", examStart, banks.photosJpeg, 10);
+    add("floor/png_369_rows_4000x3000", pngRowsFloor, banks.photosPng / "photo1.png", 20);
     add("moving/no_picture", moving, banks.plain, 300);
     benchmark::RegisterBenchmark("moving/bare_qt_same_area", bareRepaint)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(300);
-    add("moving/png_640x400", moving, banks.pictures, 300);
-    add("moving/png_4000x3000", moving, banks.photoPng, 100);
-    add("moving/after_reading/50_png_640x400", movingOnAfterReading, banks.fifty, 98);
+    add("moving/photos_640x400", moving, banks.photos, 300);
+    add("moving/photos_png_4000x3000", moving, banks.photosPng, 100);
+    const auto addMovingOn = [](const char *name, const fs::path &bank, int readingMs) {
+        benchmark::RegisterBenchmark(name, movingOn, bank, readingMs)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(98);
+    };
+    addMovingOn("moving/after_reading/photos_640x400", banks.photos, 100);
+    addMovingOn("moving/clicking_on/photos_640x400", banks.photos, 0);
+    addMovingOn("moving/clicking_on/photos_png_4000x3000", banks.photosPng, 0);
+    addMovingOn("moving/clicking_on/photos_jpeg_4000x3000", banks.photosJpeg, 0);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
