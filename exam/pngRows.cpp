@@ -67,7 +67,7 @@ bool decodePngRows(int fd, QSize visible, DecodedPicture &result) {
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     QImage image;
     std::vector<png_byte> row;
-    bool rowByRow = true;
+    volatile bool rowByRow = true; // read again after a longjmp: kept in memory, not a register
     if (!info) {
         std::snprintf(failure.message, sizeof failure.message, "out of memory");
     } else if (setjmp(png_jmpbuf(png)) == 0) {

@@ -172,6 +172,8 @@ std::vector<Case> pictureCases() {
                            fileAt("cut.bmp", cut(picturebytes::bmp24(32, 32)))));
     cases.push_back(
         notice("a truncated PNG", 1, "cut.png", fileAt("cut.png", cut(picturebytes::png(16, 16)))));
+    cases.push_back(notice("a PNG whose rows cannot be inflated", 2, "spoiled.png",
+                           fileAt("spoiled.png", picturebytes::pngSpoiled(16, 16))));
     const std::string jpeg = picturebytes::jpeg();
     cases.push_back(notice("a JPEG cut inside its scan", 2, "cut.jpg",
                            fileAt("cut.jpg", jpeg.substr(0, jpeg.size() - 3))));

@@ -85,7 +85,8 @@ std::string fromHex(const char *hex) {
 }
 
 // A PNG whose header declares width x height but whose data holds the given rows.
-std::string pngFile(int width, int height, int rowWidth, int storedRows, bool interlaced = false) {
+std::string pngFile(int width, int height, int rowWidth, int storedRows, bool interlaced = false,
+                    bool spoiled = false) {
     std::string header;
     bigEndian(header, static_cast<std::uint32_t>(width));
     bigEndian(header, static_cast<std::uint32_t>(height));
@@ -93,7 +94,9 @@ std::string pngFile(int width, int height, int rowWidth, int storedRows, bool in
     header += interlaced ? '\x01' : '\x00';
     std::string out = "\x89PNG\r\n\x1a\n";
     chunk(out, "IHDR", header);
-    chunk(out, "IDAT", zlibStored(pngRows(rowWidth, storedRows)));
+    std::string data = zlibStored(pngRows(rowWidth, storedRows));
+    if (spoiled) data[1] = '\x00'; // the zlib header's check bits no longer hold
+    chunk(out, "IDAT", data);
     chunk(out, "IEND", "");
     return out;
 }
@@ -151,6 +154,10 @@ std::string gif() {
     return fromHex(
         "47494638396104000400f000000000ff00000021f90400000000002c000000000400040000020484"
         "8f0905003b");
+}
+
+std::string pngSpoiled(int width, int height) {
+    return pngFile(width, height, width, height, false, true);
 }
 
 std::string pngInterlaced() {

@@ -14,6 +14,9 @@ std::string png(int width, int height);
 // A PNG whose header declares width x height pixels but whose data holds a single row.
 std::string pngDeclaring(int width, int height);
 
+// A PNG of width x height whose compressed rows cannot be inflated (its chunks are sound).
+std::string pngSpoiled(int width, int height);
+
 // A grey baseline JPEG whose header declares width x height pixels; its data covers 16 x 16.
 std::string jpeg(int width = 16, int height = 16);
 
