@@ -188,7 +188,8 @@ bool bmpComplete(FileReader &file, std::uint64_t fileSize) {
     if (!uncompressed || width <= 0 || bitsPerPixel == 0 || bitsPerPixel > 64) return true;
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
     const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -height : height);
-    return fileSize >= pixels + rowBytes * rows; // at most 2^31 x 2^34 bytes: no overflow
+    if (rows != 0 && rowBytes > fileSize / rows) return false; // rows past any file's end
+    return fileSize - rowBytes * rows >= pixels;
 }
 
 } // namespace
