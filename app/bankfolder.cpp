@@ -2,9 +2,10 @@
 
 #include "bank/bankhome.h"
 #include "bank/files.h"
+#include "program.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -23,7 +24,8 @@ int usageError(const QString &text) {
 
 } // namespace
 
-int choose(const QApplication &app) {
+int choose(QCoreApplication &app) {
+    Program::InstallTranslator(app); // Qt's own messages in Japanese
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quizra 模擬試験"));
     parser.addHelpOption();

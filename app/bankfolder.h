@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QApplication;
+class QCoreApplication;
 
 // The folder the program takes its bank from: named on the command line, or else the first
 // folder of the lookup that holds a bank (bank/bankhome.h).
@@ -12,7 +12,7 @@ namespace BankFolder {
 // question file and picture is read from. Answers --help and --version. Returns -1 when the
 // program goes on, else the status it ends with before any window opens: 0 after --help or
 // --version, 2 after an unknown option or a DIR that is not a folder.
-int choose(const QApplication &app);
+int choose(QCoreApplication &app);
 
 // True when the folder chosen holds a question file: without one, no exam starts.
 bool holdsBank();

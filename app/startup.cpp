@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include "bankfolder.h"
 #include "forms.h"
 #include "frmMenu.h"
 #include "program.h"
@@ -9,7 +8,6 @@
 
 int runQuizra(QApplication &app) {
     Program::Initialise(app);
-    if (const int status = BankFolder::choose(app); status >= 0) return status;
 
     Program::Guard([] { Forms::frmMenu().Show(); });
     // A failure while showing the menu has already ended the program, before the event loop.

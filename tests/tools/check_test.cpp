@@ -235,7 +235,9 @@ TEST(ProgramCommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow) {
         {"--bogus", 2, "quizra: "},    {"/nonexistent", 2, "quizra: /nonexistent "},
         {"a b", 2, "quizra: "},        {"--bank a b", 2, "quizra: "}};
     for (const auto &[arguments, status, out] : rows) {
-        const Outcome got = run(QUIZRA_PROGRAM " " + std::string(arguments) + " 2>&1");
+        // Answered without a display.
+        const Outcome got = run("env -u DISPLAY QT_QPA_PLATFORM=xcb " QUIZRA_PROGRAM " " +
+                                std::string(arguments) + " 2>&1");
         EXPECT_EQ(got.status, status) << arguments;
         EXPECT_NE(got.out.find(out), std::string::npos) << arguments << ": " << got.out;
     }

@@ -105,15 +105,6 @@ std::string undoing(const Replacement &r) {
     return {};
 }
 
-std::vector<std::string> namesIn(const std::string &directory) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error))
-        names.push_back(it->path().filename().string());
-    return names;
-}
-
 } // namespace
 
 bool writeJournal(const Replacement &r) {

@@ -25,16 +25,6 @@ std::string failure(const std::string &what) {
     return what + ": " + std::strerror(errno);
 }
 
-std::vector<std::string> sortedNames(const std::string &directory) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error))
-        names.push_back(it->path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Immutable and append-only files and folders refuse every rename, even root's.
 bool frozen(const std::string &path) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
@@ -101,7 +91,7 @@ std::string makeBackupFolder(const std::string &directory) {
 
 void removeOldBackups(const std::string &directory) {
     std::vector<std::string> backups;
-    for (const std::string &name : sortedNames(directory))
+    for (const std::string &name : namesIn(directory))
         if (name.starts_with(BackupPrefix)) backups.push_back(name);
     std::error_code ignored;
     for (std::size_t i = 0; i + BackupsKept < backups.size(); ++i)
@@ -131,7 +121,7 @@ std::string stage(const std::string &directory, const std::vector<std::string> &
 
 std::vector<std::string> existingQuestionFiles(const std::string &directory) {
     std::vector<std::string> found;
-    for (const std::string &name : sortedNames(directory))
+    for (const std::string &name : namesIn(directory))
         if (modMain::questionFileIndex(name) >= 0) found.push_back(name);
     std::stable_sort(found.begin(), found.end(), [](const std::string &a, const std::string &b) {
         return modMain::questionFileIndex(a) < modMain::questionFileIndex(b);

@@ -1,7 +1,9 @@
 #include "diskwrite.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +42,16 @@ bool sameFile(const std::string &a, const std::string &b) {
 bool exists(const std::string &path) {
     struct stat info;
     return lstat(path.c_str(), &info) == 0;
+}
+
+std::vector<std::string> namesIn(const std::string &directory) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace spreadsheet

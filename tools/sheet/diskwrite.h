@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace spreadsheet {
 
@@ -18,5 +19,8 @@ void syncFolder(const std::string &directory);
 bool sameFile(const std::string &a, const std::string &b);
 
 bool exists(const std::string &path);
+
+// The names of directory's entries, sorted; none when it cannot be read.
+std::vector<std::string> namesIn(const std::string &directory);
 
 } // namespace spreadsheet
