@@ -1,5 +1,6 @@
 #include "frmMenu.h"
 
+#include "app/bankfolder.h"
 #include "app/forms.h"
 #include "bank/clock.h"
 #include "bank/modMain.h"
@@ -40,6 +41,11 @@ void frmMenu::Form_Load() {
 }
 
 void frmMenu::cmd1_Click() {
+    // No exam of 50 empty questions: a folder without a single question file is no bank.
+    if (!BankFolder::holdsBank()) {
+        Program::MsgBox(BankFolder::notFoundReport());
+        return;
+    }
     // A question file the draw cannot use: tell the candidate and the bank's author where, and
     // keep the menu open rather than ending the program.
     try {

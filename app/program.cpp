@@ -60,14 +60,18 @@ void Initialise(QApplication &app) {
                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")});
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    InstallTranslator(app);
 
     QApplication::setWindowIcon(QIcon(QPixmap(quizra_icon_xpm)));
     // Windows may be loaded while hidden; the program ends when the last one is unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void InstallTranslator(QCoreApplication &app) {
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 void MsgBox(const QString &text) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QApplication;
+class QCoreApplication;
 
 // What every window shares: message boxes, pending events, error reports and the end.
 namespace Program {
@@ -15,6 +16,9 @@ inline const QString Title = QStringLiteral("quizra");
 
 // Sets up fonts, translations and the icon; called once the QApplication exists.
 void Initialise(QApplication &app);
+
+// Installs the Japanese translation of Qt's own texts (standard buttons, command-line errors).
+void InstallTranslator(QCoreApplication &app);
 
 // A modal box with the text, one OK button, no icon and the application title.
 void MsgBox(const QString &text);

@@ -18,16 +18,6 @@ namespace {
 
 constexpr char Separator = '/';
 
-std::string executableDirectory() {
-    std::string path(PATH_MAX, '\0');
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0) return ".";
-    path.resize(static_cast<std::size_t>(length));
-    const std::size_t slash = path.rfind(Separator);
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? std::string(1, Separator) : path.substr(0, slash);
-}
-
 std::string &directorySlot() {
     static std::string directory = executableDirectory();
     return directory;
@@ -40,13 +30,6 @@ bool exists(const std::string &path) {
 
 char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
 }
 
 // The one entry of directory whose name equals name ignoring ASCII case; "" when there is no
@@ -80,6 +63,23 @@ std::vector<std::string_view> pathComponents(std::string_view relativePath) {
 }
 
 } // namespace
+
+std::string executableDirectory() {
+    std::string path(PATH_MAX, '\0');
+    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0) return ".";
+    path.resize(static_cast<std::size_t>(length));
+    const std::size_t slash = path.rfind(Separator);
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string(1, Separator) : path.substr(0, slash);
+}
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
+}
 
 const std::string &programDirectory() {
     return directorySlot();

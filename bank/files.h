@@ -8,10 +8,17 @@
 
 namespace quizra {
 
-// The directory of the running executable, without a trailing separator (except "/").
-// Tests and tools point it elsewhere with setProgramDirectory.
+// The folder the bank is read from, without a trailing separator (except "/"): the directory of
+// the running executable until start-up chooses the bank's folder (bank/bankhome.h), or tests
+// and tools point it elsewhere with setProgramDirectory.
 const std::string &programDirectory();
 void setProgramDirectory(std::string directory);
+
+// The directory of the running executable, wherever the bank is read from.
+std::string executableDirectory();
+
+// True when a and b are the same but for the case of ASCII letters.
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // directory + separator + name, with no second separator when directory already ends in one.
 std::string joinPath(std::string_view directory, std::string_view name);

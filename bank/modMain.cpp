@@ -1,6 +1,7 @@
 #include "modMain.h"
 
 #include "IniModule.h"
+#include "files.h"
 #include "numbers.h"
 #include "random.h"
 
@@ -66,6 +67,12 @@ std::string entrySection(std::int16_t k) {
 
 std::string questionFileName(int index) {
     return "TOI" + quizra::integerText(index + 1) + ".ini";
+}
+
+int questionFileIndex(std::string_view name) {
+    for (int i = 0; i < QuestionCount; ++i)
+        if (quizra::equalIgnoringAsciiCase(name, questionFileName(i))) return i;
+    return -1;
 }
 
 void MakeMondai() {

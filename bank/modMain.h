@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "error.h"
 
@@ -54,5 +55,7 @@ std::int16_t entryNumber(double r, double count);
 std::string entrySection(std::int16_t k);
 // "TOI" + (index + 1) + ".ini".
 std::string questionFileName(int index);
+// The index of the question file name stands for, ignoring case ("toi7.ini" is 6); -1 for none.
+int questionFileIndex(std::string_view name);
 
 } // namespace modMain

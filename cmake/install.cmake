@@ -1,26 +1,17 @@
-# Installs Quizra as a self-contained program folder (program, question bank, icon) with a link
-# on the PATH, a desktop entry, the icon in the hicolor theme and AppStream metainfo; CPack turns
-# the same into a .deb.
-include(GNUInstallDirs)
-
-set(QUIZRA_PROGRAM_DIR /opt/quizra CACHE PATH "Folder of the program and its question bank")
+# Installs Quizra as a desktop program: quizra and quizra-check on the PATH, the sample bank
+# read-only in a folder of its own (which the bank lookup reaches last, so that a bank a user or
+# an administrator puts in a data folder comes first and no upgrade touches it), a desktop entry,
+# the icon in the hicolor theme and AppStream metainfo; CPack turns the same into a .deb.
 set(QUIZRA_APP_ID org.quizra.Quizra)
 
 set(QUIZRA_PROGRAMS quizra)
 if(TARGET quizra-check)
     list(APPEND QUIZRA_PROGRAMS quizra-check)
 endif()
-install(TARGETS ${QUIZRA_PROGRAMS} RUNTIME DESTINATION ${QUIZRA_PROGRAM_DIR})
-install(DIRECTORY sample/ DESTINATION ${QUIZRA_PROGRAM_DIR}
+install(TARGETS ${QUIZRA_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY sample/ DESTINATION ${QUIZRA_SAMPLE_INSTALL_DIR}
+    FILE_PERMISSIONS OWNER_READ GROUP_READ WORLD_READ
     FILES_MATCHING PATTERN "TOI*.ini" PATTERN "*.bmp" PATTERN "*.png" PATTERN "*.jpg" PATTERN "*.gif")
-install(FILES app/icon/quizra-32.png DESTINATION ${QUIZRA_PROGRAM_DIR} RENAME quizra.png)
-
-# quizra and quizra-check on the PATH: links into the program folder, where the bank lives.
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/links)
-foreach(program ${QUIZRA_PROGRAMS})
-    file(CREATE_LINK ${QUIZRA_PROGRAM_DIR}/${program} ${CMAKE_BINARY_DIR}/links/${program} SYMBOLIC)
-    install(FILES ${CMAKE_BINARY_DIR}/links/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
-endforeach()
 
 install(FILES dist/${QUIZRA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/${QUIZRA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

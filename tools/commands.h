@@ -20,18 +20,21 @@ int check(Arguments arguments);
 int preview(Arguments arguments);
 int exportBank(Arguments arguments);
 int build(Arguments arguments);
+int where(Arguments arguments);
 
-// The arguments of dump and check: at most one bank folder ("." when none), "--json" and "--all".
+// The arguments of dump and check: at most one bank folder ("" when none), "--json" and "--all".
 struct BankArguments {
-    std::string_view directory = ".";
+    std::string_view directory;
     bool json = false;
     bool all = false;
 };
 // False when the arguments are none of those.
 bool parseBankArguments(Arguments arguments, BankArguments &parsed);
 
-// The bank folder named on the command line, "." when none is given; prints a message and
-// returns false when it is not a folder.
-bool useBankDirectory(std::string_view directory);
+// Reads the bank folder named on the command line, or, when none is ("" given), the bank the
+// program reads (bankhome::find), saying on standard error which folder that is unless the
+// command says it itself (quiet). Prints a message and returns false when the folder named is not
+// one, or when no folder holds a bank.
+bool useBankDirectory(std::string_view directory, bool quiet = false);
 
 } // namespace check

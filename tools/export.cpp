@@ -1,6 +1,7 @@
 // quizra-check export [DIR] [-o FILE]: the whole bank as one UTF-8 spreadsheet (CSV), one row per
-// entry the draw can pick, each value as the program reads it; to standard output without -o,
-// unless the bank holds control characters.
+// entry the draw can pick, each value as the program reads it; to standard output without -o. A
+// file or a pipe gets every value whole; a terminal gets control characters escaped, as every
+// command shows them.
 
 #include "bankread.h"
 #include "commands.h"
@@ -10,6 +11,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <unistd.h>
 #include <utility>
 
 namespace check {
@@ -21,17 +23,22 @@ std::string leftOut(const bankread::QuestionFile &file) {
     return file.error;
 }
 
-bool anyControls(const bankread::QuestionFile &file) {
-    for (const bankread::Entry &entry : file.entries)
-        for (const bankread::Field &field : entry.fields)
-            if (holdsControls(field.text)) return true;
-    return false;
+// Escapes the control characters of file's values; true when there were any.
+bool escapeControls(bankread::QuestionFile &file) {
+    bool any = false;
+    for (bankread::Entry &entry : file.entries)
+        for (bankread::Field &field : entry.fields) {
+            bool escaped = false;
+            field.text = terminalText(field.text, &escaped);
+            any = any || escaped;
+        }
+    return any;
 }
 
 } // namespace
 
 int exportBank(Arguments arguments) {
-    std::string_view directory = ".", output;
+    std::string_view directory, output;
     bool named = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "-o" && i + 1 < arguments.size() && output.empty())
@@ -43,22 +50,19 @@ int exportBank(Arguments arguments) {
     }
     if (!useBankDirectory(directory)) return 2;
 
+    // Decided before the first byte, so that a file gets the whole spreadsheet.
+    const bool terminal = output.empty() && isatty(STDOUT_FILENO);
+    bool escaped = false;
     std::ofstream file;
     if (!output.empty()) file.open(std::string(output), std::ios::binary);
     std::ostream &out = output.empty() ? std::cout : file;
     // One question file at a time: a bank's entries may run to millions.
     spreadsheet::writeHeader(out);
     for (int i = 0; i < modMain::QuestionCount; ++i) {
-        const bankread::QuestionFile question = bankread::readQuestionFile(i);
+        bankread::QuestionFile question = bankread::readQuestionFile(i);
         if (const std::string note = leftOut(question); !note.empty())
             std::cerr << question.name << ": warning: " << terminalLine(note) << '\n';
-        // Standard output may well reach a terminal, through a pipe or not.
-        if (output.empty() && anyControls(question)) {
-            std::cerr << "quizra-check: " << question.name
-                      << " holds control characters, which a terminal would obey: write the "
-                         "spreadsheet to a file with -o FILE\n";
-            return 2;
-        }
+        if (terminal && escapeControls(question)) escaped = true;
         spreadsheet::writeRows(out, i + 1, question);
     }
     if (!out.flush()) {
@@ -66,6 +70,7 @@ int exportBank(Arguments arguments) {
                   << " cannot be written\n";
         return 2;
     }
+    if (escaped) std::cerr << "quizra-check: control characters shown as \\xNN\n";
     return 0;
 }
 

@@ -9,7 +9,7 @@
 
 int check::get(Arguments arguments) {
     if (arguments.size() < 3 || arguments.size() > 4) return BadUsage;
-    if (!useBankDirectory(arguments.size() == 4 ? arguments[3] : ".")) return 1;
+    if (!useBankDirectory(arguments.size() == 4 ? arguments[3] : "")) return 1;
     std::string value;
     if (!IniModule::GetIniString(arguments[2], arguments[1], arguments[0], value)) {
         std::cerr << "quizra-check: " << arguments[0] << " cannot be read\n";

@@ -1,7 +1,9 @@
 // quizra-check COMMAND ...: one small program per command, chosen here by name.
 
+#include "bankhome.h"
 #include "commands.h"
 #include "files.h"
+#include "terminaltext.h"
 
 #include <iostream>
 #include <sys/stat.h>
@@ -21,6 +23,7 @@ constexpr Command Commands[] = {
     {"preview", check::preview},   // every entry as the candidate sees it
     {"export", check::exportBank}, // the bank as one spreadsheet
     {"build", check::build},       // the bank from one spreadsheet
+    {"where", check::where},       // the bank the program reads, and why
 };
 
 constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
@@ -28,7 +31,8 @@ constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DI
                                    "quizra-check check [DIR] [--json] [--all] | "
                                    "quizra-check preview [DIR] -o OUTDIR | "
                                    "quizra-check export [DIR] [-o FILE] | "
-                                   "quizra-check build FILE.csv [DIR] [--force] [--all]";
+                                   "quizra-check build FILE.csv [DIR] [--force] [--all] | "
+                                   "quizra-check where";
 
 } // namespace
 
@@ -47,8 +51,23 @@ bool check::parseBankArguments(Arguments arguments, BankArguments &parsed) {
     return true;
 }
 
-bool check::useBankDirectory(std::string_view directory) {
-    const std::string path(directory.empty() ? "." : directory);
+bool check::useBankDirectory(std::string_view directory, bool quiet) {
+    if (directory.empty()) {
+        const bankhome::Lookup lookup = bankhome::find();
+        if (!lookup.chosen) {
+            std::cerr << "quizra-check: no question bank found; looked in\n";
+            for (const bankhome::Place &place : lookup.looked)
+                std::cerr << "  " << terminalText(place.folder) << " (" << place.kind << ")\n";
+            return false;
+        }
+        if (!quiet)
+            std::cerr << "quizra-check: reading "
+                      << terminalText(bankhome::shown(lookup.chosen->folder)) << " ("
+                      << lookup.chosen->kind << ")\n";
+        quizra::setProgramDirectory(lookup.chosen->folder);
+        return true;
+    }
+    const std::string path(directory);
     struct stat info;
     if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         std::cerr << "quizra-check: " << path << " is not a folder\n";

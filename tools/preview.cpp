@@ -27,7 +27,7 @@ namespace {
 constexpr int FastPng = 80;
 
 struct PreviewArguments {
-    std::string_view directory = ".";
+    std::string_view directory;
     std::string_view output;
 };
 
@@ -97,7 +97,7 @@ int preview(Arguments arguments) {
     }
 
     OffscreenExam exam;
-    const std::string folder(parsed.directory);
+    const std::string folder = quizra::programDirectory();
     const std::vector<bankcheck::Diagnostic> diagnostics = bankcheck::checkBank(
         folder, bankcheck::QtPictureLoader(folder), bankcheck::QtChoiceMeter(exam.window()));
 

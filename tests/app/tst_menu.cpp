@@ -56,6 +56,7 @@ private slots:
     void enterOnTheStartButtonStartsAnExam() {
         ProgramSeams seams;
         QuestionBank bank;
+        bank.write("TOI1.ini", "[COUNT]\nALL=1\n");
         frmMenu &menu = Forms::frmMenu().Show();
         QVERIFY(QTest::qWaitForWindowActive(&menu));
         QTest::keyClick(menu.windowHandle(), Qt::Key_Return);
@@ -78,28 +79,37 @@ private slots:
         QVERIFY(firstDrawsAt(morning) != firstDrawsAt(noon));
     }
 
-    void startWithoutQuestionFilesOpensFiftyEmptyQuestions() {
+    void startWithoutABankSaysSoAndWithOneFileOpensTheRestEmpty() {
         ProgramSeams seams;
-        QuestionBank emptyBank;
+        QuestionBank bank;
         modMain::Mondai(3).bun = "left over";
         modMain::Kaitou(7) = 2;
         modMain::Kaitou(50) = 4;
         quizra::setClock([] { return 46000.25; });
 
+        // No question file at all: no exam of 50 empty questions, the menu stays.
         Forms::frmMenu().Show().cmd1->click();
+        QCOMPARE(seams.messages.size(), 1);
+        QVERIFY2(seams.messages[0].startsWith(QStringLiteral("問題集が見つかりません。\n\n")) &&
+                     seams.messages[0].contains(bank.path()),
+                 qPrintable(seams.messages[0]));
+        QVERIFY(!Forms::frmSiken().IsLoaded());
+        QVERIFY(Forms::frmMenu()->isVisible());
 
+        // One file is a bank; the files missing from it are empty questions, no error.
+        bank.write("toi2.ini", "[COUNT]\nALL=1\n[SEC1]\nbun=問題\nans=3\n");
+        Forms::frmMenu()->cmd1->click();
         QVERIFY(Forms::frmSiken().IsLoaded());
-        QVERIFY(Forms::frmSiken()->isVisible());
         QVERIFY(!Forms::frmMenu().IsLoaded());
         QCOMPARE(Forms::frmSiken()->iNumber, 0);
         QCOMPARE(modMain::StartTime, 46000.25);
         for (int i = 0; i < modMain::QuestionCount; ++i) {
-            QCOMPARE(modMain::Mondai(i).bun, std::string());
-            QCOMPARE(modMain::Mondai(i).ans, 0);
+            QCOMPARE(modMain::Mondai(i).ans, i == 1 ? 3 : 0);
             QCOMPARE(modMain::Kaitou(i), 0);
         }
+        QCOMPARE(modMain::Mondai(3).bun, std::string());
         QCOMPARE(modMain::Kaitou(50), 4); // slot 50 is never touched
-        QVERIFY(seams.messages.isEmpty());
+        QCOMPARE(seams.messages.size(), 1);
         QCOMPARE(seams.ends, 0);
     }
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST_F(Check, GetPrintsOneValueAsTheProgramReadsIt) {
     const Outcome got = run(check("get TOI1.ini SEC1 bun " + bank.str()));
     EXPECT_EQ(got.status, 0);
     EXPECT_EQ(got.out, "問題 \"q\"\\\t\\x01\n"); // control characters escaped
-    const Outcome here = run("cd " + bank.str() + " && " + check("get TOI1.ini sec2 ANS"));
+    const Outcome here = run("cd " + bank.str() + " && " + check("get TOI1.ini sec2 ANS ."));
     EXPECT_EQ(here.status, 0);
     EXPECT_EQ(here.out, "40000\n");
     EXPECT_EQ(run(check("get TOI9.ini SEC1 bun " + bank.str())).out, "\n");
@@ -72,7 +73,7 @@ TEST_F(Check, DumpListsEveryFileAndEveryEntryTheDrawCanPick) {
 }
 
 TEST_F(Check, DumpWritesEscapedJson) {
-    const Outcome dump = run("cd " + bank.str() + " && " + check("dump --json"));
+    const Outcome dump = run("cd " + bank.str() + " && " + check("dump --json ."));
     EXPECT_EQ(dump.status, 0);
     for (
         const char *part : {
@@ -105,7 +106,7 @@ protected:
 TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
     bank.write("TOI2.ini", "[COUNT]\r\nALL=1\r\n[SEC1]\r\nbun=q\r\nans1=a\r\nans2=b\r\n"
                            "ans3=c\r\nans4=d\r\nans=1\r\n[SEC 2]\r\n");
-    const Outcome got = run("cd " + bank.str() + " && " + check("check"));
+    const Outcome got = run("cd " + bank.str() + " && " + check("check ."));
     EXPECT_EQ(got.out, "TOI2.ini:10: warning: [SEC 2] is not [SEC2]: the program never reads it\n"
                        "50 files checked: 0 errors, 1 warning\n");
     EXPECT_EQ(got.status, 1);
@@ -138,7 +139,22 @@ TEST_F(CheckCommand, BuildWritesTheExportedBankAndReplacesABankOnlyWithForce) {
     EXPECT_EQ(run(check("dump " + built)).out, run(check("dump " + bank.str())).out);
 
     EXPECT_EQ(run(check("build " + csv + " " + built)).status, 2);
-    EXPECT_EQ(run(check("build " + csv + " " + built + " --force")).status, 1);
+    const Outcome replaced = run(check("build " + csv + " " + built + " --force"));
+    EXPECT_EQ(replaced.status, 1);
+    EXPECT_NE(replaced.out.find("the bank replaced is kept in " + built + "/.quizra-old-"),
+              std::string::npos)
+        << replaced.out;
+
+    // Without a folder: the per-user bank, which the program reads unless one lies beside it.
+    const std::string data = "XDG_DATA_HOME=" + bank.str() + "/data ";
+    const Outcome own = run(data + check("build " + csv));
+    EXPECT_NE(own.out.find("written to " + bank.str() + "/data/quizra/bank, the per-user bank"),
+              std::string::npos)
+        << own.out;
+    EXPECT_NE(own.out.find("note: quizra reads "), std::string::npos) << own.out;
+    const std::string beside = std::filesystem::path(QUIZRA_CHECK).parent_path().string();
+    EXPECT_NE(run(data + check("check")).out.find("50 files checked in " + beside + ": "),
+              std::string::npos);
     bank.write("bank.csv", "question,entry\r\n");
     const Outcome broken = run(check("build " + csv + " " + built + " --force"));
     EXPECT_EQ(broken.status, 2);
@@ -178,10 +194,52 @@ TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
     for (const char *arguments :
          {"", "nonsense", "get TOI1.ini SEC1", "get a b c d e", "dump --bogus", "dump one two",
           "check --bogus", "check a b", "preview", "preview DIR", "preview -o", "preview a b -o c",
-          "preview -o a -o b", "export -o", "export a b", "build", "build a b c"}) {
+          "preview -o a -o b", "export -o", "export a b", "build", "build a b c", "where x"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
         EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
+    }
+}
+
+// The bank the program finds when started without one, seen through a copy of quizra-check
+// installed in a tree of its own: the first of usr/bin, the per-user data folder, the system
+// data folders and last the sample bank that holds a question file (any case).
+TEST(Where, TheFirstFolderHoldingAQuestionFileIsTheBank) {
+    TempDir root;
+    std::filesystem::create_directories(root.path() / "usr/bin");
+    std::filesystem::copy_file(QUIZRA_CHECK, root.path() / "usr/bin/quizra-check");
+    const std::string where = "XDG_DATA_HOME=" + root.str() + "/home XDG_DATA_DIRS=" + root.str() +
+                              "/usr/local/share:" + root.str() + "/usr/share " + root.str() +
+                              "/usr/bin/quizra-check where";
+    const std::pair<const char *, const char *> steps[] = {
+        // a file added, the folder found then ("" for none)
+        {"usr/share/quizra/bank/TOI51.ini", ""},
+        {"usr/share/quizra/sample/TOI1.ini", "usr/share/quizra/sample"},
+        {"usr/share/quizra/bank/toi7.ini", "usr/share/quizra/bank"},
+        {"usr/local/share/quizra/bank/TOI2.ini", "usr/local/share/quizra/bank"},
+        {"home/quizra/bank/TOI3.ini", "home/quizra/bank"},
+        {"usr/bin/TOI4.ini", "usr/bin"},
+    };
+    for (const auto &[added, found] : steps) {
+        root.write(added, "[COUNT]\r\nALL=1\r\n");
+        const Outcome got = run(where);
+        const std::string expected = *found ? root.str() + "/" + found : "no question bank found";
+        EXPECT_EQ(got.out.substr(0, got.out.find_first_of(";\n")), expected) << got.out;
+        EXPECT_EQ(got.status, *found ? 0 : 2) << added;
+    }
+}
+
+TEST(ProgramCommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow) {
+    const std::tuple<const char *, int, const char *> rows[] = {
+        {"--version", 0, "quizra 1."}, {"--help", 0, "--bank <DIR>"},
+        {"--bogus", 2, "quizra: "},    {"/nonexistent", 2, "quizra: /nonexistent "},
+        {"a b", 2, "quizra: "},        {"--bank a b", 2, "quizra: "}};
+    for (const auto &[arguments, status, out] : rows) {
+        // Answered without a display.
+        const Outcome got = run("env -u DISPLAY QT_QPA_PLATFORM=xcb " QUIZRA_PROGRAM " " +
+                                std::string(arguments) + " 2>&1");
+        EXPECT_EQ(got.status, status) << arguments;
+        EXPECT_NE(got.out.find(out), std::string::npos) << arguments << ": " << got.out;
     }
 }
 

@@ -3,15 +3,24 @@
 
 #include "bank/temp_dir.h"
 #include "bankbuild.h"
+#include "banklock.h"
 #include "bankwrite.h"
 #include "diagnostics_match.h"
 #include "files.h"
+#include "modMain.h"
 #include "spreadsheet.h"
 
 #include <QStringEncoder>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <linux/fs.h>
+#include <memory>
 #include <sstream>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,7 +69,9 @@ TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
 
         const spreadsheet::Build built = spreadsheet::build("bank.csv", csv.str(), original.str());
         expectDiagnostics(built.diagnostics, {});
-        ASSERT_EQ(spreadsheet::writeQuestionFiles(rebuilt.str(), built.files), "");
+        ASSERT_TRUE(spreadsheet::writeQuestionFiles(rebuilt.str(), built.files,
+                                                    spreadsheet::Existing::Refuse)
+                        .written);
         const auto after = readBank(rebuilt.str());
         for (std::size_t f = 0; f < before.size(); ++f) {
             EXPECT_EQ(after[f].count, before[f].count) << before[f].name;
@@ -187,3 +198,187 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildErrors, testing::ValuesIn(BuildCases),
                          });
 
 } // namespace
+
+// Replacing a bank: whatever stops the write midway, the folder then holds the old bank or the
+// new one, whole, and nothing of the build is left behind.
+namespace replacing {
+
+std::string questionFile(const char *bank, int i) {
+    return "[COUNT]\r\nALL=1\r\n[SEC1]\r\nbun=" + std::string(bank) + std::to_string(i) + "\r\n";
+}
+
+// A bank of 50 files named by name(i), or named TOI1.ini … when not given.
+void writeOldBank(const TempDir &dir, std::function<std::string(int)> name = {}) {
+    for (int i = 0; i < 50; ++i)
+        dir.write(name ? name(i) : modMain::questionFileName(i), questionFile("old", i));
+}
+
+enum class Bank { Old, New, Mixed };
+
+// What the folder holds: every question file old, or all 50 new under their own names.
+Bank bankIn(const TempDir &dir, std::size_t oldFiles) {
+    std::size_t old = 0, fresh = 0;
+    for (const std::string &name : spreadsheet::existingQuestionFiles(dir.str())) {
+        const quizra::FileBytes file = quizra::readFileIn(dir.str(), name);
+        const int i = modMain::questionFileIndex(name);
+        old += file.bytes == questionFile("old", i);
+        fresh += file.bytes == questionFile("new", i) && name == modMain::questionFileName(i);
+    }
+    if (fresh == 0 && old == oldFiles) return Bank::Old;
+    return fresh == 50 && old == 0 && spreadsheet::existingQuestionFiles(dir.str()).size() == 50
+               ? Bank::New
+               : Bank::Mixed;
+}
+
+std::vector<std::string> folderNames(const TempDir &dir, std::string_view prefix) {
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
+        if (entry.path().filename().string().starts_with(prefix))
+            names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// Sets or clears the immutable flag of path; true when path then has it.
+bool setImmutable(const std::string &path, bool on) {
+    const int fd = open(path.c_str(), O_RDONLY);
+    int flags = 0;
+    if (ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        ioctl(fd, FS_IOC_GETFLAGS, &flags);
+    }
+    close(fd);
+    return (flags & FS_IMMUTABLE_FL) != 0;
+}
+
+struct Case {
+    const char *name;
+    // Readies the folder holding the old bank; returns what must live while the build writes.
+    std::function<std::shared_ptr<void>(const TempDir &)> fault;
+    Bank expected;
+    const char *message; // part of what the build says (or, after a stop, the next build)
+    int stopBefore = -1; // the build stops before this step, as a kill would
+    std::size_t oldFiles = 50;
+};
+
+const auto nothing = [](const TempDir &) { return std::shared_ptr<void>(); };
+
+const Case Cases[] = {
+    {"IntoAnEmptyFolder",
+     [](const TempDir &dir) {
+         for (int i = 0; i < 50; ++i)
+             std::filesystem::remove(dir.path() / modMain::questionFileName(i));
+         return std::shared_ptr<void>();
+     },
+     Bank::New, "", -1, 0},
+    {"OverABankInLowerCaseLeavesNoSecondCopy",
+     [](const TempDir &dir) {
+         std::filesystem::remove_all(dir.path());
+         std::filesystem::create_directory(dir.path());
+         writeOldBank(dir, [](int i) { return "toi" + std::to_string(i + 1) + ".ini"; });
+         return std::shared_ptr<void>();
+     },
+     Bank::New, ".quizra-old-"},
+    {"ReadOnlyFilesKeepTheirModes",
+     [](const TempDir &dir) {
+         chmod((dir.path() / "TOI3.ini").c_str(), 0444);
+         chmod((dir.path() / "TOI4.ini").c_str(), 0600);
+         return std::shared_ptr<void>();
+     },
+     Bank::New, ".quizra-old-"},
+    {"FolderNamedLikeAQuestionFile",
+     [](const TempDir &dir) {
+         std::filesystem::remove(dir.path() / "TOI5.ini");
+         std::filesystem::create_directory(dir.path() / "TOI5.ini");
+         return std::shared_ptr<void>();
+     },
+     Bank::Old, "TOI5.ini is a folder, not a question file: nothing written", -1, 49},
+    {"ImmutableFile",
+     [](const TempDir &dir) {
+         const std::string path = (dir.path() / "TOI25.ini").string();
+         if (!setImmutable(path, true)) return std::shared_ptr<void>();
+         return std::shared_ptr<void>(new std::string(path), [](void *p) {
+             setImmutable(*static_cast<std::string *>(p), false);
+             delete static_cast<std::string *>(p);
+         });
+     },
+     Bank::Old, "TOI25.ini is immutable or append-only"},
+    {"AnotherBuildHoldsTheLock",
+     [](const TempDir &dir) { return std::make_shared<spreadsheet::BankLock>(dir.str()); },
+     Bank::Old, "another build is writing"},
+    {"StagingFolderOfAnEarlierKill",
+     [](const TempDir &dir) {
+         dir.write(".quizra-build-abcdef/TOI1.ini", "half");
+         return std::shared_ptr<void>();
+     },
+     Bank::New, "a staging folder left by a killed build was removed"},
+    {"StoppedBeforeTheFirstStep", nothing, Bank::Old, "killed midway was undone", 0},
+    {"StoppedWhileKeepingTheOldFiles", nothing, Bank::Old, "killed midway was undone", 20},
+    {"StoppedAmidTheRenames", nothing, Bank::Old, "killed midway was undone", 75},
+    {"StoppedAfterTheLastRename", nothing, Bank::New, "killed midway was completed", 100},
+};
+
+void PrintTo(const Case &c, std::ostream *out) {
+    *out << c.name;
+}
+
+class Replace : public testing::TestWithParam<Case> {};
+
+TEST_P(Replace, LeavesTheOldBankOrTheNewOneWhole) {
+    const Case &c = GetParam();
+    TempDir dir;
+    writeOldBank(dir);
+    const auto fault = c.fault(dir);
+    if (std::string(c.name) == "ImmutableFile" && !fault)
+        GTEST_SKIP() << "the immutable flag needs root and a file system that has it";
+    std::vector<std::string> files;
+    for (int i = 0; i < 50; ++i)
+        files.push_back(questionFile("new", i));
+    int steps = 0;
+    const auto proceed = [&] { return c.stopBefore < 0 || steps++ < c.stopBefore; };
+    spreadsheet::Written written =
+        spreadsheet::writeQuestionFiles(dir.str(), files, spreadsheet::Existing::Replace, proceed);
+    if (c.stopBefore >= 0) {
+        EXPECT_FALSE(written.written);
+        // The next build finds the journal, mends the folder and says how.
+        written = spreadsheet::writeQuestionFiles(dir.str(), files, spreadsheet::Existing::Refuse);
+        EXPECT_NE(written.recovered.find(c.message), std::string::npos) << written.recovered;
+    } else {
+        EXPECT_NE((written.message + written.recovered).find(c.message), std::string::npos)
+            << written.message;
+    }
+    EXPECT_EQ(bankIn(dir, c.oldFiles), c.expected);
+    EXPECT_TRUE(folderNames(dir, ".quizra-build-").empty());
+    EXPECT_TRUE(folderNames(dir, ".quizra-journal").empty());
+    struct stat info;
+    if (std::string(c.name) == "ReadOnlyFilesKeepTheirModes") {
+        EXPECT_EQ(stat((dir.path() / "TOI3.ini").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0444u);
+        EXPECT_EQ(stat((dir.path() / "TOI4.ini").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
+    }
+    // After a replacement the old bank, under its own names, is kept in one backup folder.
+    const auto backups = folderNames(dir, ".quizra-old-");
+    if (c.expected == Bank::New && c.oldFiles > 0) {
+        ASSERT_EQ(backups.size(), 1u);
+        EXPECT_EQ(spreadsheet::existingQuestionFiles((dir.path() / backups[0]).string()).size(),
+                  50u);
+    } else if (c.expected == Bank::Old) {
+        EXPECT_TRUE(backups.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, Replace, testing::ValuesIn(Cases),
+                         [](const testing::TestParamInfo<Case> &info) { return info.param.name; });
+
+TEST(ReplaceAgain, KeepsTheLastThreeBackups) {
+    TempDir dir;
+    writeOldBank(dir);
+    for (int n = 0; n < 5; ++n)
+        EXPECT_TRUE(spreadsheet::writeQuestionFiles(dir.str(), std::vector<std::string>(50, "x"),
+                                                    spreadsheet::Existing::Replace)
+                        .written);
+    EXPECT_EQ(folderNames(dir, ".quizra-old-").size(), spreadsheet::BackupsKept);
+}
+
+} // namespace replacing

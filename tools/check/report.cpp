@@ -43,10 +43,11 @@ void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnost
 }
 
 void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files,
-               std::size_t perFile) {
+               std::size_t perFile, const std::string &folder) {
     printDiagnostics(out, diagnostics, perFile);
-    out << counted(static_cast<std::size_t>(files), "file")
-        << " checked: " << counted(countOf(diagnostics, Severity::Error), "error") << ", "
+    out << counted(static_cast<std::size_t>(files), "file") << " checked"
+        << (folder.empty() ? "" : " in " + check::terminalText(folder)) << ": "
+        << counted(countOf(diagnostics, Severity::Error), "error") << ", "
         << counted(countOf(diagnostics, Severity::Warning), "warning") << '\n';
 }
 

@@ -18,9 +18,10 @@ inline constexpr std::size_t ShownPerFile = 20;
 void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnostics,
                       std::size_t perFile = ShownPerFile);
 
-// printDiagnostics, then a summary line such as "50 files checked: 2 errors, 3 warnings".
+// printDiagnostics, then a summary line such as "50 files checked: 2 errors, 3 warnings", or
+// "50 files checked in FOLDER: …" when folder is given.
 void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files,
-               std::size_t perFile = ShownPerFile);
+               std::size_t perFile = ShownPerFile, const std::string &folder = {});
 
 // The same as one JSON object: {"diagnostics": [{file, line, severity, message}...],
 // "summary": {files, errors, warnings}}; a missing line is null.

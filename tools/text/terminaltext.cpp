@@ -47,10 +47,4 @@ std::string terminalLine(std::string_view text) {
     return line;
 }
 
-bool holdsControls(std::string_view text) {
-    bool escaped = false;
-    terminalText(text, &escaped);
-    return escaped;
-}
-
 } // namespace check

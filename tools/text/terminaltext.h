@@ -16,7 +16,4 @@ inline constexpr std::string_view EscapedNote = " (control characters shown as \
 // terminalText, with EscapedNote appended when anything was escaped.
 std::string terminalLine(std::string_view text);
 
-// True when text holds a character terminalText escapes.
-bool holdsControls(std::string_view text);
-
 } // namespace check
