@@ -7,10 +7,12 @@
 #include "diagnostics_match.h"
 #include "files.h"
 #include "spreadsheet.h"
+#include "xlsxwrite.h"
 
 #include <QStringEncoder>
 
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -46,19 +48,39 @@ const std::string CornerCases =
     "あ\r\nans1=\x1b[2J\r\nans4=d\r\nans=4\r\n"
     "[SEC4]\r\nbun=never drawn\r\n";
 
+// The bank as export writes it, as CSV or as a workbook.
+std::string exported(const std::vector<bankread::QuestionFile> &bank, bool workbook,
+                     const TempDir &folder) {
+    const std::string path = folder.str() + "/bank.xlsx";
+    std::ostringstream csv;
+    std::optional<spreadsheet::XlsxWriter> xlsx;
+    if (workbook)
+        xlsx.emplace(path);
+    else
+        spreadsheet::writeHeader(csv);
+    for (std::size_t f = 0; f < bank.size(); ++f) {
+        if (xlsx)
+            xlsx->writeRows(static_cast<int>(f + 1), bank[f]);
+        else
+            spreadsheet::writeRows(csv, static_cast<int>(f + 1), bank[f]);
+    }
+    if (!xlsx) return csv.str();
+    EXPECT_EQ(xlsx->close(), "");
+    return std::string(quizra::readFileBytes(path).bytes);
+}
+
 TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
-    for (const bool corners : {false, true}) {
+    for (const auto &[corners, workbook] :
+         {std::pair(false, false), {true, false}, {false, true}, {true, true}}) {
+        SCOPED_TRACE(std::string(corners ? "corner cases" : "sample") +
+                     (workbook ? " as .xlsx" : " as CSV"));
         TempDir original, rebuilt;
         std::filesystem::copy(QUIZRA_SAMPLE_DIR, original.path(),
                               std::filesystem::copy_options::recursive);
         if (corners) original.write("TOI2.ini", cp932(CornerCases));
         const auto before = readBank(original.str());
-        std::ostringstream csv;
-        spreadsheet::writeHeader(csv);
-        for (std::size_t f = 0; f < before.size(); ++f)
-            spreadsheet::writeRows(csv, static_cast<int>(f + 1), before[f]);
-
-        const spreadsheet::Build built = spreadsheet::build("bank.csv", csv.str(), original.str());
+        const spreadsheet::Build built =
+            spreadsheet::build("bank", exported(before, workbook, rebuilt), original.str());
         expectDiagnostics(built.diagnostics, {});
         ASSERT_EQ(spreadsheet::writeQuestionFiles(rebuilt.str(), built.files), "");
         const auto after = readBank(rebuilt.str());
@@ -98,7 +120,24 @@ struct BuildCase {
     std::string csv;
     std::vector<Expected> expected; // line is the row; the column is checked below
     std::size_t column;
+    std::vector<std::string> notes = {};
 };
+
+std::string utf16le(const std::string &utf8) {
+    const std::u16string text = QString::fromStdString(utf8).toStdU16String();
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text)
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
+std::string replaced(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
+const std::string JapaneseHeader =
+    " 問題番号 ,枝番,問題,選択肢1,選択肢2,選択肢3,選択肢4,正解,画像,配置　";
 
 const std::string Good = "1,1,q,a,b,c,d,1,,0";
 
@@ -152,7 +191,36 @@ const BuildCase BuildCases[] = {
      sheet("1,1,q,a,b,c,d,1"),
      {{2, E, "no bmp, type: the row ends after 8 fields"}},
      9},
-    {"NotUtf8", sheet("1,1,\x96\xe2,a,b,c,d,1,,0"), {{2, E, "bun is not UTF-8"}}, 3},
+    // The encodings and separators spreadsheet programs save, each said once.
+    {"ShiftJisWithoutMark",
+     cp932(sheet("1,1,問,a,b,c,d,1,,0").substr(3)),
+     {},
+     0,
+     {"read as Shift-JIS (CP932)"}},
+    {"Utf16WithTabs",
+     utf16le(replaced(sheet(Good).substr(3), ',', '\t')),
+     {},
+     0,
+     {"read as UTF-16 LE", "fields separated by tabs"}},
+    {"Semicolons", replaced(sheet(Good), ',', ';'), {}, 0, {"fields separated by semicolons"}},
+    {"NoEncodingAtAll",
+     sheet("1,1,\x81\x20,a,b,c,d,1,,0").substr(3),
+     {{0, E, "is neither UTF-8, UTF-16 with a byte-order mark nor Shift-JIS"}},
+     0},
+    {"JapaneseColumnNamesWithBlanks", sheet(Good, JapaneseHeader), {}, 0},
+    {"HeaderRowMissing",
+     sheet(Good, Good),
+     {{1, E, "row 1 holds data, not the header row: add the header row above it, question,"}},
+     0},
+    {"EmptyEntriesNumberedInOrder", sheet("1,,q,a,b,c,d,1,,0\r\n1,,q,a,b,c,d,1,,0"), {}, 0},
+    {"TooManyColumnsEndTheRead",
+     sheet(Good) + std::string(20000, ',') + "\r\n",
+     {{52, E, "more than 16384 fields in a row"}},
+     0},
+    {"QuotedValuesAreCut",
+     sheet("1,1,q,a,b,c,d," + std::string(100, '9') + ",,0"),
+     {{2, E, "ans \"" + std::string(40, '9') + "…\" is not 1, 2, 3 or 4"}},
+     8},
     {"BrokenQuotes", sheet("1,1,\"q\"x,a,b,c,d,1,,0"), {{2, E, "a quote breaks the CSV rules"}}, 3},
     {"QuestionsWithoutRows",
      sheet(Good + "\r\n3,1,q,a,b,c,d,1,,0", {}, 51),
@@ -174,6 +242,7 @@ TEST_P(BuildErrors, AreReportedAtTheirRowAndColumnAndWriteNothing) {
     const BuildCase &c = GetParam();
     const spreadsheet::Build built = spreadsheet::build("bank.csv", c.csv, "/nonexistent");
     expectDiagnostics(built.diagnostics, c.expected);
+    EXPECT_EQ(built.notes, c.notes);
     for (const bankcheck::Diagnostic &d : built.diagnostics)
         EXPECT_EQ(d.column, c.column) << describe(d);
     const bool error = std::any_of(c.expected.begin(), c.expected.end(),
