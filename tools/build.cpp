@@ -50,7 +50,7 @@ void reportChanges(const std::string &sheet, const std::string &folder, spreadsh
                  change.place + " was \"" + shortened(change.before) + "\", now \"" +
                      shortened(change.after) + "\": " + what +
                      ", as a spreadsheet program does to text it takes for a number, date or "
-                     "formula (see the bank format's spreadsheet section)",
+                     "formula: use .xlsx, or open the CSV with quoted fields as text",
                  change.column});
     }
     spreadsheet::sortByPlace(built.diagnostics);

@@ -3,6 +3,7 @@
 
 #include "bank/temp_dir.h"
 #include "bankbuild.h"
+#include "bankdiff.h"
 #include "bankwrite.h"
 #include "diagnostics_match.h"
 #include "files.h"
@@ -36,7 +37,7 @@ std::vector<bankread::QuestionFile> readBank(const std::string &directory) {
 
 // The reader's corner cases: comments, case, blanks and quotes, repeated sections and keys, a
 // key without '=', numbers with text after them, a value cut at 999 bytes, NEC characters and
-// a control character; [SEC4] is never drawn.
+// a control character and text that an .xlsx escape would spell; [SEC4] is never drawn.
 const std::string CornerCases =
     "; comment\r\n[count]\r\nall=3件\r\n"
     "[SEC1]\r\nBUN=  \"  blanks kept  \"  \r\nbun=repeated\r\nAns1='single'\r\nans2=\"\"x\"\"\r\n"
@@ -45,7 +46,7 @@ const std::string CornerCases =
     "ans=2.5\r\ntype=2\r\n[SEC2]\r\nbun=repeated section\r\n"
     "[SEC3]\r\nbun=" +
     std::string(998, 'x') +
-    "あ\r\nans1=\x1b[2J\r\nans4=d\r\nans=4\r\n"
+    "あ\r\nans1=\x1b[2J\r\nans4=_x0041_ as written\r\nans=4\r\n"
     "[SEC4]\r\nbun=never drawn\r\n";
 
 // The bank as export writes it, as CSV or as a workbook.
@@ -102,6 +103,55 @@ TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
             EXPECT_EQ(after[1].entries[0].fields[0].text, "  blanks kept  ");
         }
     }
+}
+
+// A workbook that LibreOffice Calc saved with its default settings, from the sample bank with
+// values that Calc rewrites when it opens them from CSV: every value reads back as written.
+TEST(Spreadsheet, CalcSavedWorkbookReadsBackAsWritten) {
+    const quizra::FileBytes fixture = quizra::readFileBytes(QUIZRA_SHEETS_DIR "/calc-saved.xlsx");
+    const spreadsheet::Build built =
+        spreadsheet::build("calc.xlsx", fixture.bytes, QUIZRA_SAMPLE_DIR);
+    expectDiagnostics(built.diagnostics, {});
+    ASSERT_EQ(built.files.size(), 50u);
+    const std::vector<std::vector<std::string>> choices = {
+        {"0123", "1,852", "0.50", "=1+1"},
+        {"00001", "1E+05", "-0", "1/2"},
+        {"12:30", "３", "  blanks  ", "_x0041_ literal"}};
+    const bankread::QuestionFile first = bankread::readQuestionBytes("TOI1.ini", built.files[0]);
+    for (std::size_t e = 0; e < choices.size(); ++e)
+        for (std::size_t c = 0; c < 4; ++c)
+            EXPECT_EQ(first.entries[e].fields[c + 1].text, choices[e][c]);
+    const bankread::QuestionFile second = bankread::readQuestionBytes("TOI2.ini", built.files[1]);
+    EXPECT_EQ(second.entries[0].fields[1].text, "\"quoted\"");
+    EXPECT_EQ(second.entries[0].fields[2].text, "a\x1b"
+                                                "b");
+    const auto sample = readBank(QUIZRA_SAMPLE_DIR);
+    for (std::size_t f = 2; f < 50; ++f)
+        EXPECT_EQ(bankread::readQuestionBytes(sample[f].name, built.files[f]).entries.size(),
+                  sample[f].entries.size());
+}
+
+// What spreadsheet programs make of values they take for numbers, dates or formulas (measured
+// with LibreOffice Calc's default CSV import), told apart from an author's own edits.
+TEST(Spreadsheet, ChangesThatLookLikeASpreadsheetsRewriting) {
+    const struct {
+        const char *before, *after, *rewriting;
+    } cases[] = {
+        {"0123", "123", "leading zeros lost"},
+        {"1,852", "1852", "a thousands separator dropped"},
+        {"0.50", "0.5", "a trailing zero dropped"},
+        {"=1+1", "2", "a formula evaluated"},
+        {"1E+05", "100000", "a number in exponent form written out"},
+        {"-0", "0", "the sign of zero dropped"},
+        {"1/2", "Jan 02", "a date made of a fraction"},
+        {"12:30", "12:30:00", "a time given seconds"},
+        {"３", "3", "full-width digits made half-width"},
+        {"0123", "124", ""},
+        {"10", "1", ""},
+        {"港", "湾", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(spreadsheet::rewritingOf(c.before, c.after), c.rewriting) << c.before;
 }
 
 // A spreadsheet of one entry per question; row 2 is question 1's entry, changed by a case.

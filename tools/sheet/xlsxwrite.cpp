@@ -4,6 +4,7 @@
 
 #include <xlsxwriter.h>
 
+#include <regex>
 #include <utility>
 
 namespace spreadsheet {
@@ -25,6 +26,14 @@ namespace {
 // Widths in characters: narrow for the numbers, wide for the question and the choices.
 constexpr double Widths[] = {9, 6, 60, 24, 24, 24, 24, 5, 16, 5};
 static_assert(std::size(Widths) == std::size(Columns));
+
+// text as a workbook stores it: libxlsxwriter writes a control character as "_xHHHH_", but
+// leaves text that already reads so as it is, which a reader would then take for an escape.
+std::string escaped(const std::string &text) {
+    static const std::regex Escape("_x[0-9A-Fa-f]{4}_");
+    if (text.find("_x") == std::string::npos) return text;
+    return std::regex_replace(text, Escape, "_x005F$&");
+}
 
 bool isNumberColumn(std::size_t c) {
     return c <= 1 || Columns[c] == std::string_view("ans") ||
@@ -68,8 +77,8 @@ void XlsxWriter::writeRows(int question, const bankread::QuestionFile &file) {
                 book_->keep(worksheet_write_number(book_->sheet, book_->row, c,
                                                    std::stod(cell.text), nullptr));
             else if (!cell.text.empty())
-                book_->keep(worksheet_write_string(book_->sheet, book_->row, c, cell.text.c_str(),
-                                                   book_->text));
+                book_->keep(worksheet_write_string(book_->sheet, book_->row, c,
+                                                   escaped(cell.text).c_str(), book_->text));
         }
     }
 }
