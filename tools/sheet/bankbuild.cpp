@@ -34,7 +34,7 @@ struct Row {
     std::size_t row = 0;
     long question = 0; // 0 when the row gives none
     long entry = 0;    // 0 when the row gives none
-    std::array<std::string, ColumnCount - Bun> values;
+    std::string values; // each ended by a line feed, which no value holds
 };
 
 // What to write after "key=" so that the reader delivers bytes: the reader trims blanks from
@@ -134,15 +134,16 @@ public:
                 continue;
             }
             const std::string &value = record.fields[fields_[c]];
-            std::string *out = c >= Bun ? &row.values[c - Bun] : nullptr;
-            const std::string quoted =
-                std::string(Columns[c]) + " \"" + check::shortened(value) + "\"";
+            std::string stored;
+            const auto quoted = [&] {
+                return std::string(Columns[c]) + " \"" + check::shortened(value) + "\"";
+            };
             switch (c) {
             case Question:
                 if (const auto n = wholeNumber(value, 1, modMain::QuestionCount))
                     row.question = *n;
                 else
-                    fail(quoted + " is not a question number from 1 to 50");
+                    fail(quoted() + " is not a question number from 1 to 50");
                 break;
             case Entry:
                 // An empty entry takes the number after the question's last row, so that
@@ -151,26 +152,27 @@ public:
                         value.empty() ? nextEntry(row.question) : wholeNumber(value, 1, MaxEntry))
                     row.entry = *n;
                 else if (!value.empty())
-                    fail(quoted + " is not an entry number from 1 to 32767");
+                    fail(quoted() + " is not an entry number from 1 to 32767");
                 break;
             case Ans:
                 if (wholeNumber(value, 1, 4))
-                    *out = value;
+                    stored = value;
                 else
-                    fail(quoted + " is not 1, 2, 3 or 4: no choice would be marked correct");
+                    fail(quoted() + " is not 1, 2, 3 or 4: no choice would be marked correct");
                 break;
             case Type:
                 if (value.empty() || wholeNumber(value, INT16_MIN, INT16_MAX))
-                    *out = value;
+                    stored = value;
                 else
-                    fail(quoted + " is not a whole number from -32768 to 32767");
+                    fail(quoted() + " is not a whole number from -32768 to 32767");
                 break;
             default:
-                if (const std::string problem = writeText(value, *out); !problem.empty())
+                if (const std::string problem = writeText(value, stored); !problem.empty())
                     fail(std::string(Columns[c]) + ": " + problem);
                 else if (c == Bmp)
                     checkPicture(value, record.row, column);
             }
+            if (c >= Bun) (row.values += stored) += '\n';
         }
         if (!missing.empty())
             error(record.row,
@@ -338,8 +340,13 @@ std::string questionFile(const std::vector<Row> &rows) {
     std::string out = "[COUNT]\r\nALL=" + std::to_string(rows.size()) + "\r\n";
     for (const Row &row : rows) {
         out += "\r\n[SEC" + std::to_string(row.entry) + "]\r\n";
-        for (std::size_t k = 0; k < row.values.size(); ++k)
-            out += std::string(bankread::EntryKeys[k]) + "=" + row.values[k] + "\r\n";
+        std::string_view values = row.values;
+        for (const char *key : bankread::EntryKeys) {
+            const std::size_t end = values.find('\n');
+            ((out += key) += '=') += values.substr(0, end);
+            out += "\r\n";
+            values.remove_prefix(end + 1);
+        }
     }
     return out;
 }
@@ -380,7 +387,7 @@ Build build(std::string_view name, std::string_view bytes, const std::string &di
         }
     }
     if (!error.message.empty()) findings.error(error.row, error.message, error.column);
-    if (header) findings.error(0, "is empty: a bank spreadsheet starts with the header row");
+    if (header && error.message.empty()) findings.error(0, "is empty: a bank spreadsheet starts with the header row");
     if (builder.full())
         findings.error(0, "more than " + std::to_string(Builder::MaxErrors) +
                               " errors: the rest is not read");

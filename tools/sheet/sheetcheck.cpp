@@ -13,16 +13,18 @@ public:
     explicit PicturesToCome(const bankcheck::PictureLoader &pictures) : pictures_(pictures) {}
     bankcheck::Picture load(std::string_view bmp) const override {
         bankcheck::Picture picture = pictures_.load(bmp);
-        if (picture.status == bankcheck::Picture::Status::Missing)
-            picture.status = bankcheck::Picture::Status::Loads;
+        lastMissing_ = picture.status == bankcheck::Picture::Status::Missing ? bmp : "";
+        if (!lastMissing_.empty()) picture.status = bankcheck::Picture::Status::Loads;
         return picture;
     }
+    // The check asks right after a load; a picture that is not there links nowhere.
     std::string linkedOutside(std::string_view bmp) const override {
-        return pictures_.linkedOutside(bmp);
+        return bmp == lastMissing_ ? "" : pictures_.linkedOutside(bmp);
     }
 
 private:
     const bankcheck::PictureLoader &pictures_;
+    mutable std::string lastMissing_;
 };
 
 // Where each line of a question file written by build came from: the row of the entry whose
