@@ -36,7 +36,8 @@ std::string unescaped(std::string_view text) {
         unsigned code = 0;
         if (text[i] == '_' && i + 7 <= text.size() && text[i + 1] == 'x' && text[i + 6] == '_' &&
             std::from_chars(text.data() + i + 2, text.data() + i + 6, code, 16).ptr ==
-                text.data() + i + 6) {
+                text.data() + i + 6 &&
+            (code < 0xD800 || code > 0xDFFF)) { // a lone surrogate is no character
             if (code < 0x80) {
                 out += static_cast<char>(code);
             } else if (code < 0x800) {
