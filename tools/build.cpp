@@ -14,7 +14,6 @@
 #include "report.h"
 #include "sheetcheck.h"
 #include "terminaltext.h"
-#include "utf8.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -23,10 +22,6 @@
 
 namespace check {
 namespace {
-
-std::string quotedValue(const std::string &value) {
-    return "\"" + terminalText(shortened(value)) + "\"";
-}
 
 // Prints what the build changes in the bank it replaces, at most shown values; warns at its row
 // and column of each change that looks like a spreadsheet program's rewriting.
@@ -47,8 +42,8 @@ void reportChanges(const std::string &sheet, const std::string &folder, spreadsh
             !what.empty())
             built.diagnostics.push_back(
                 {sheet, change.row, bankcheck::Severity::Warning,
-                 change.place + " was \"" + shortened(change.before) + "\", now \"" +
-                     shortened(change.after) + "\": " + what +
+                 change.place + " was " + quotedValue(change.before) + ", now " +
+                     quotedValue(change.after) + ": " + what +
                      ", as a spreadsheet program does to text it takes for a number, date or "
                      "formula: use .xlsx, or open the CSV with quoted fields as text",
                  change.column});

@@ -10,6 +10,7 @@
 #include "numbers.h"
 #include "profile.h"
 #include "spreadsheet.h"
+#include "terminaltext.h"
 #include "utf8.h"
 #include "xlsxread.h"
 
@@ -32,8 +33,8 @@ constexpr long MaxEntry = 32767; // the largest entry number the draw can give
 // order of bankread::EntryKeys.
 struct Row {
     std::size_t row = 0;
-    long question = 0; // 0 when the row gives none
-    long entry = 0;    // 0 when the row gives none
+    long question = 0;  // 0 when the row gives none
+    long entry = 0;     // 0 when the row gives none
     std::string values; // each ended by a line feed, which no value holds
 };
 
@@ -91,7 +92,7 @@ public:
             const std::size_t c = columnNamed(name);
             if (c == ColumnCount) {
                 if (!name.empty())
-                    warning(1, "column \"" + check::shortened(name) + "\" is not read", f + 1);
+                    warning(1, "column " + check::quotedValue(name) + " is not read", f + 1);
                 continue;
             }
             if (fields_[c] != NoField)
@@ -136,7 +137,7 @@ public:
             const std::string &value = record.fields[fields_[c]];
             std::string stored;
             const auto quoted = [&] {
-                return std::string(Columns[c]) + " \"" + check::shortened(value) + "\"";
+                return std::string(Columns[c]) + " " + check::quotedValue(value);
             };
             switch (c) {
             case Question:
@@ -316,8 +317,8 @@ private:
         struct stat info;
         if (stat(quizra::resolvePath(directory_, bmp).c_str(), &info) != 0)
             warning(row,
-                    "picture " + check::shortened(bmp) + " is not found in " + directory_ +
-                        " (build copies no pictures)",
+                    "picture " + check::terminalText(check::shortened(bmp)) + " is not found in " +
+                        directory_ + " (build copies no pictures)",
                     column);
     }
 
@@ -387,7 +388,8 @@ Build build(std::string_view name, std::string_view bytes, const std::string &di
         }
     }
     if (!error.message.empty()) findings.error(error.row, error.message, error.column);
-    if (header && error.message.empty()) findings.error(0, "is empty: a bank spreadsheet starts with the header row");
+    if (header && error.message.empty())
+        findings.error(0, "is empty: a bank spreadsheet starts with the header row");
     if (builder.full())
         findings.error(0, "more than " + std::to_string(Builder::MaxErrors) +
                               " errors: the rest is not read");

@@ -53,4 +53,8 @@ bool holdsControls(std::string_view text) {
     return escaped;
 }
 
+std::string quotedValue(std::string_view text) {
+    return "\"" + terminalText(shortened(text)) + "\"";
+}
+
 } // namespace check

@@ -19,4 +19,8 @@ std::string terminalLine(std::string_view text);
 // True when text holds a character terminalText escapes.
 bool holdsControls(std::string_view text);
 
+// A value quoted in a one-line message: in double quotes, cut after a readable length (see
+// shortened) and escaped as terminalText escapes it.
+std::string quotedValue(std::string_view text);
+
 } // namespace check
