@@ -83,9 +83,10 @@ std::string rewritingOf(std::string_view before, std::string_view after) {
          "a date made of a fraction"},
         {std::regex("[+-]?[0-9.]+[eE][+-]?[0-9]+"),
          [](const std::string &, std::string_view a) {
-             return std::regex_match(a.begin(), a.end(), std::regex("[+-]?[0-9.]+"));
+             return std::regex_match(a.begin(), a.end(),
+                                     std::regex("[+-]?[0-9.]+([eE][+-]?[0-9]+)?"));
          },
-         "a number in exponent form written out"},
+         "a number in exponent form rewritten"},
         {std::regex("-0+(\\.0+)?"),
          [](const std::string &, std::string_view a) { return a == "0"; },
          "the sign of zero dropped"},
