@@ -48,5 +48,8 @@ sed 's/^\xEF\xBB\xBF//' "$out/sheet_csv_fuzzer/bank.csv" | iconv -f UTF-8 -t CP9
     iconv -f UTF-8 -t UTF-16LE; } >"$out/sheet_csv_fuzzer/utf-16.txt"
 sed 's/,/;/g; s/^\xEF\xBB\xBFquestion;entry;bun/問題番号;枝番;問題/' "$out/sheet_csv_fuzzer/bank.csv" \
     >"$out/sheet_csv_fuzzer/semicolons.csv"
+# Line breaks where a message quotes the value.
+printf 'question,entry,bun,ans1,ans2,ans3,ans4,ans,bmp,type,"no\r\nte"\r\n1,"1\n",q,a,b,c,d,"1\r\n2",,0\r\n' \
+    >"$out/sheet_csv_fuzzer/line-breaks.csv"
 cp "$out"/sheet_csv_fuzzer/* "$out/sheet_xlsx_fuzzer/"
 cp tests/tools/sheets/*.xlsx "$out/sheet_xlsx_fuzzer/"
