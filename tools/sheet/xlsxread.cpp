@@ -1,7 +1,6 @@
 #include "xlsxread.h"
 
-#include <expat.h>
-#include <zip.h>
+#include "xlsxxml.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,50 +10,8 @@
 namespace check {
 namespace {
 
-// Limits that keep a small workbook from taking memory or time without bound when inflated.
-constexpr std::size_t MaxInflatedBytes = std::size_t{1} << 30;
+// Shared strings past this are no bank's, and would take memory without bound.
 constexpr std::size_t MaxSharedStringBytes = std::size_t{256} << 20;
-
-std::string_view localName(const XML_Char *name) {
-    const std::string_view full(name);
-    const std::size_t colon = full.find(':');
-    return colon == std::string_view::npos ? full : full.substr(colon + 1);
-}
-
-const XML_Char *attribute(const XML_Char **attributes, std::string_view name) {
-    for (; attributes[0]; attributes += 2)
-        if (localName(attributes[0]) == name) return attributes[1];
-    return nullptr;
-}
-
-// A string as stored in the workbook: "_xHHHH_" stands for the character U+HHHH (how a control
-// character is written in XML), and "_x005F_" for an underscore that would otherwise start one.
-std::string unescaped(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        unsigned code = 0;
-        if (text[i] == '_' && i + 7 <= text.size() && text[i + 1] == 'x' && text[i + 6] == '_' &&
-            std::from_chars(text.data() + i + 2, text.data() + i + 6, code, 16).ptr ==
-                text.data() + i + 6 &&
-            (code < 0xD800 || code > 0xDFFF)) { // a lone surrogate is no character
-            if (code < 0x80) {
-                out += static_cast<char>(code);
-            } else if (code < 0x800) {
-                out += static_cast<char>(0xC0 | code >> 6);
-                out += static_cast<char>(0x80 | (code & 0x3F));
-            } else {
-                out += static_cast<char>(0xE0 | code >> 12);
-                out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-                out += static_cast<char>(0x80 | (code & 0x3F));
-            }
-            i += 6;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
 
 // A number cell as a person reads it: a whole number without a decimal point or exponent.
 std::string numberText(const std::string &stored) {
@@ -68,71 +25,8 @@ std::string numberText(const std::string &stored) {
     return text;
 }
 
-// One part of the workbook parsed by expat; a part that has what it needs stops the parse.
-class Part {
-public:
-    Part() : parser_(XML_ParserCreate(nullptr), XML_ParserFree) {
-        XML_SetUserData(parser_.get(), this);
-        XML_SetElementHandler(
-            parser_.get(),
-            [](void *data, const XML_Char *name, const XML_Char **attributes) {
-                if (auto *part = static_cast<Part *>(data); !part->stopped_)
-                    part->start(localName(name), attributes);
-            },
-            [](void *data, const XML_Char *name) {
-                if (auto *part = static_cast<Part *>(data); !part->stopped_)
-                    part->end(localName(name));
-            });
-        // Expat may deliver a few more events after a stop; they are not wanted.
-        XML_SetCharacterDataHandler(parser_.get(), [](void *data, const XML_Char *text, int size) {
-            if (auto *part = static_cast<Part *>(data); !part->stopped_)
-                part->text(std::string_view(text, static_cast<std::size_t>(size)));
-        });
-    }
-    virtual ~Part() = default;
-
-    // Parses the member name of zip; "" or what went wrong.
-    std::string parse(zip_t *zip, const std::string &name, std::size_t &inflated) {
-        const std::unique_ptr<zip_file_t, int (*)(zip_file_t *)> file(
-            zip_fopen(zip, name.c_str(), 0), zip_fclose);
-        if (!file) return name + " cannot be opened: " + zip_strerror(zip);
-        char buffer[64 * 1024];
-        for (;;) {
-            const zip_int64_t size = zip_fread(file.get(), buffer, sizeof buffer);
-            if (size < 0) return name + " cannot be read: " + zip_file_strerror(file.get());
-            inflated += static_cast<std::size_t>(size);
-            if (inflated > MaxInflatedBytes) return "inflates to more than 1 GiB: not a bank";
-            if (XML_Parse(parser_.get(), buffer, static_cast<int>(size), size == 0) !=
-                XML_STATUS_OK)
-                break;
-            if (size == 0) return problem_;
-        }
-        if (XML_GetErrorCode(parser_.get()) == XML_ERROR_ABORTED) return problem_;
-        return name +
-               " is not well-formed XML: " + XML_ErrorString(XML_GetErrorCode(parser_.get())) +
-               " at line " + std::to_string(XML_GetCurrentLineNumber(parser_.get()));
-    }
-
-protected:
-    virtual void start(std::string_view name, const XML_Char **attributes) = 0;
-    virtual void end(std::string_view) {}
-    virtual void text(std::string_view) {}
-
-    // Ends the parse, with a problem or none.
-    void stop(std::string problem = {}) {
-        problem_ = std::move(problem);
-        stopped_ = true;
-        XML_StopParser(parser_.get(), XML_FALSE);
-    }
-
-private:
-    std::unique_ptr<std::remove_pointer_t<XML_Parser>, void (*)(XML_Parser)> parser_;
-    std::string problem_;
-    bool stopped_ = false;
-};
-
 // The relationship id of the workbook's first sheet.
-class Workbook : public Part {
+class Workbook : public XmlPart {
 public:
     std::string firstSheet;
 
@@ -145,7 +39,7 @@ private:
 };
 
 // Where the workbook's parts are: the first sheet and the shared strings.
-class Relationships : public Part {
+class Relationships : public XmlPart {
 public:
     explicit Relationships(std::string sheetId) : sheetId_(std::move(sheetId)) {}
     std::string sheet = "xl/worksheets/sheet1.xml";
@@ -166,27 +60,7 @@ private:
     std::string sheetId_;
 };
 
-// The text of <t> elements, those of phonetic guides (<rPh>) left out.
-class TextRuns {
-public:
-    void start(std::string_view name) {
-        if (name == "rPh") ++phonetic_;
-        if (name == "t" && phonetic_ == 0) inText_ = true;
-    }
-    void end(std::string_view name) {
-        if (name == "rPh") --phonetic_;
-        if (name == "t") inText_ = false;
-    }
-    void add(std::string_view text, std::string &into) const {
-        if (inText_) into += text;
-    }
-
-private:
-    int phonetic_ = 0;
-    bool inText_ = false;
-};
-
-class SharedStrings : public Part {
+class SharedStrings : public XmlPart {
 public:
     std::vector<std::string> strings;
 
@@ -222,7 +96,7 @@ std::size_t columnOf(std::string_view reference) {
     return column;
 }
 
-class Sheet : public Part {
+class Sheet : public XmlPart {
 public:
     Sheet(const std::vector<std::string> &strings, const RecordHandler &onRecord)
         : strings_(strings), onRecord_(onRecord) {}
