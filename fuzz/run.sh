@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(profile_fuzzer numbers_fuzzer cp932_fuzzer checker_fuzzer)
+[[ ${#targets[@]} -gt 0 ]] || targets=(profile_fuzzer numbers_fuzzer cp932_fuzzer checker_fuzzer sheet_csv_fuzzer
+    sheet_xlsx_fuzzer)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUIZRA_FUZZ=ON -DQUIZRA_BUILD_TESTS=OFF -DQUIZRA_BUILD_BENCH=OFF >/dev/null

@@ -7,6 +7,7 @@ packages=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev libcsv-dev libpng-dev
+    libxlsxwriter-dev libzip-dev libexpat1-dev # the bank tool's .xlsx workbooks
     desktop-file-utils appstream dpkg-dev
     xvfb xauth metacity xdotool x11-utils imagemagick # the desktop test
 )

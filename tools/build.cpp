@@ -1,14 +1,20 @@
-// quizra-check build FILE.csv [DIR] [--force] [--all]: TOI1.ini to TOI50.ini from a spreadsheet,
-// or every reason why not; exits 0 when written, 1 when written with warnings, 2 when nothing was.
-// Without DIR the bank goes to the per-user bank folder, which the installed program reads.
+// quizra-check build FILE.csv|FILE.xlsx [DIR] [--force] [--all] [--dry-run]: TOI1.ini to
+// TOI50.ini from a spreadsheet, or every reason why not, after what it changes in the bank it
+// replaces; exits 0 when written, 1 when written with warnings, 2 when nothing was. Without DIR
+// the bank goes to the per-user bank folder, which the installed program reads.
 
 #include "bankbuild.h"
 #include "bankcheck.h"
+#include "bankdiff.h"
 #include "bankhome.h"
 #include "bankwrite.h"
 #include "commands.h"
 #include "files.h"
+#include "offscreenexam.h"
+#include "qtchoices.h"
+#include "qtpictures.h"
 #include "report.h"
+#include "sheetcheck.h"
 #include "terminaltext.h"
 
 #include <cerrno>
@@ -28,41 +34,88 @@ void noteWhatTheProgramReads(const std::string &folder) {
                   << terminalText(bankhome::shown(folder)) << '\n';
 }
 
-} // namespace
-} // namespace check
+// Prints what the build changes in the bank it replaces, at most shown values; warns at its row
+// and column of each change that looks like a spreadsheet program's rewriting.
+void reportChanges(const std::string &sheet, const std::string &folder, spreadsheet::Build &built,
+                   std::size_t shown) {
+    const spreadsheet::BankDiff diff = spreadsheet::diffBank(folder, built);
+    std::cout << diff.changed << (diff.changed == 1 ? " entry" : " entries") << " changed, "
+              << diff.added << " added, " << diff.removed << " removed\n";
+    for (std::size_t i = 0; i < diff.changes.size(); ++i) {
+        const spreadsheet::Change &change = diff.changes[i];
+        if (i < shown)
+            std::cout << change.place << ": " << quotedValue(change.before) << " → "
+                      << quotedValue(change.after) << '\n';
+        else if (i == shown)
+            std::cout << "… and " << diff.changes.size() - shown
+                      << " more changed values (--all shows them)\n";
+        if (const std::string what = spreadsheet::rewritingOf(change.before, change.after);
+            !what.empty())
+            built.diagnostics.push_back(
+                {sheet, change.row, bankcheck::Severity::Warning,
+                 change.place + " was " + quotedValue(change.before) + ", now " +
+                     quotedValue(change.after) + ": " + what +
+                     ", as a spreadsheet program does to text it takes for a number, date or "
+                     "formula: use .xlsx, or open the CSV with quoted fields as text",
+                 change.column});
+    }
+    spreadsheet::sortByPlace(built.diagnostics);
+}
 
-int check::build(Arguments arguments) {
-    std::string_view csvName, directory;
-    bool force = false, all = false;
+} // namespace
+
+int build(Arguments arguments) {
+    std::string_view sheetName, directory;
+    bool force = false, all = false, dryRun = false;
     int names = 0;
     for (const std::string_view argument : arguments) {
         if (argument == "--force")
             force = true;
         else if (argument == "--all")
             all = true;
+        else if (argument == "--dry-run")
+            dryRun = true;
         else if (argument.starts_with("-") || ++names > 2)
             return BadUsage;
         else
-            (names == 1 ? csvName : directory) = argument;
+            (names == 1 ? sheetName : directory) = argument;
     }
-    if (csvName.empty()) return BadUsage;
+    if (sheetName.empty()) return BadUsage;
 
-    const std::string csvPath(csvName);
+    const std::string sheetPath(sheetName);
     const std::string folder = directory.empty() ? bankhome::userFolder() : std::string(directory);
-    const quizra::FileBytes csv = quizra::readFileBytes(csvPath);
-    if (csv.status != quizra::FileBytes::Status::Ok) {
-        std::cerr << "quizra-check: " << terminalText(csvPath)
-                  << " cannot be read: " << std::strerror(csv.errorNumber) << '\n';
+    const quizra::FileBytes sheet = quizra::readFileBytes(sheetPath);
+    if (sheet.status != quizra::FileBytes::Status::Ok) {
+        std::cerr << "quizra-check: " << terminalText(sheetPath)
+                  << " cannot be read: " << std::strerror(sheet.errorNumber) << '\n';
         return 2;
     }
-    const spreadsheet::Build built = spreadsheet::build(csvPath, csv.bytes, folder);
-    bankcheck::printDiagnostics(std::cout, built.diagnostics,
-                                all ? SIZE_MAX : bankcheck::ShownPerFile);
-    const std::size_t errors = bankcheck::countOf(built.diagnostics, bankcheck::Severity::Error);
-    if (errors > 0) {
-        std::cout << terminalText(csvPath) << ": " << errors << (errors == 1 ? " error" : " errors")
-                  << ": nothing written\n";
+    spreadsheet::Build built = spreadsheet::build(sheetPath, sheet.bytes, folder);
+    for (const std::string &note : built.notes)
+        std::cout << terminalText(sheetPath) << ": " << note << '\n';
+    if (!built.files.empty()) {
+        const OffscreenExam exam; // the choices measured as the exam window shows them
+        spreadsheet::checkEntries(sheetPath, built, bankcheck::QtPictureLoader(folder),
+                                  bankcheck::QtChoiceMeter(exam.window()));
+    }
+    const std::size_t shown = all ? SIZE_MAX : bankcheck::ShownPerFile;
+    const auto existing = spreadsheet::existingQuestionFiles(folder);
+    const bool changes =
+        bankcheck::countOf(built.diagnostics, bankcheck::Severity::Error) == 0 && !existing.empty();
+    if (changes) reportChanges(sheetPath, folder, built, shown);
+    bankcheck::printDiagnostics(std::cout, built.diagnostics, shown);
+    if (const std::size_t errors =
+            bankcheck::countOf(built.diagnostics, bankcheck::Severity::Error);
+        errors > 0) {
+        std::cout << terminalText(sheetPath) << ": " << errors
+                  << (errors == 1 ? " error" : " errors") << ": nothing written\n";
         return 2;
+    }
+    const int status = built.diagnostics.empty() ? 0 : 1;
+    if (dryRun) {
+        std::cout << "--dry-run: nothing written; " << built.entries << " entries would go to "
+                  << terminalText(bankhome::shown(folder)) << '\n';
+        return status;
     }
     const spreadsheet::Written written = spreadsheet::writeQuestionFiles(
         folder, built.files,
@@ -81,5 +134,7 @@ int check::build(Arguments arguments) {
                   << terminalText(bankhome::shown(written.message)) << " (the last "
                   << spreadsheet::BackupsKept << " are kept)\n";
     if (directory.empty()) noteWhatTheProgramReads(folder);
-    return built.diagnostics.empty() ? 0 : 1;
+    return status;
 }
+
+} // namespace check

@@ -1,8 +1,10 @@
-// quizra-check check [DIR] [--json] [--all]: every problem of a bank, one line each (at most
-// ShownPerFile a file unless --all), then a summary; exits 0 when clean, 1 with warnings only,
-// 2 with errors. Without DIR it checks the bank the program reads, and says which. A build killed
-// midway in the folder is first completed or undone.
+// quizra-check check [DIR|FILE] [--json] [--all]: every problem of a bank, or of a spreadsheet
+// that build would turn into one (nothing is written), one line each (at most ShownPerFile a
+// file unless --all), then a summary; exits 0 when clean, 1 with warnings only, 2 with errors.
+// Without DIR it checks the bank the program reads, and says which. A build killed midway in the
+// folder is first completed or undone.
 
+#include "bankbuild.h"
 #include "bankcheck.h"
 #include "bankhome.h"
 #include "banklock.h"
@@ -14,10 +16,14 @@
 #include "qtchoices.h"
 #include "qtpictures.h"
 #include "report.h"
+#include "sheetcheck.h"
 #include "terminaltext.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <iostream>
+#include <sys/stat.h>
 
 namespace check {
 namespace {
@@ -37,25 +43,52 @@ void recoverInterruptedBuild(const std::string &folder) {
         std::cout << "quizra-check: " << terminalText(recovery.problem) << '\n';
 }
 
-} // namespace
-} // namespace check
+bool isFile(const std::string &path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
 
-int check::check(Arguments arguments) {
+// The spreadsheet at path as build reads and checks it, its pictures looked up beside it.
+std::vector<bankcheck::Diagnostic> checkSpreadsheet(const std::string &path,
+                                                    const OffscreenExam &exam) {
+    const quizra::FileBytes sheet = quizra::readFileBytes(path);
+    if (sheet.status != quizra::FileBytes::Status::Ok)
+        return {{path, 0, bankcheck::Severity::Error,
+                 std::string("cannot be read: ") + std::strerror(sheet.errorNumber)}};
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    spreadsheet::Build built = spreadsheet::build(path, sheet.bytes, folder);
+    for (const std::string &note : built.notes)
+        std::cerr << terminalText(path) << ": " << note << '\n';
+    if (!built.files.empty())
+        spreadsheet::checkEntries(path, built, bankcheck::QtPictureLoader(folder),
+                                  bankcheck::QtChoiceMeter(exam.window()));
+    return std::move(built.diagnostics);
+}
+
+} // namespace
+
+int check(Arguments arguments) {
     BankArguments parsed;
     if (!parseBankArguments(arguments, parsed)) return BadUsage;
     const auto [directory, json, all] = parsed;
-    if (!useBankDirectory(directory, /*quiet=*/true)) return 2;
+    const bool sheet = !directory.empty() && isFile(std::string(directory));
+    if (!sheet && !useBankDirectory(directory, /*quiet=*/true)) return 2;
+    const std::string target = sheet ? std::string(directory) : quizra::programDirectory();
+    if (!sheet && spreadsheet::interruptedBuildIn(target)) recoverInterruptedBuild(target);
 
-    const std::string folder = quizra::programDirectory();
-    if (spreadsheet::interruptedBuildIn(folder)) recoverInterruptedBuild(folder);
     const OffscreenExam exam; // the choices measured as the exam window shows them
-    const std::vector<bankcheck::Diagnostic> diagnostics = bankcheck::checkBank(
-        folder, bankcheck::QtPictureLoader(folder), bankcheck::QtChoiceMeter(exam.window()));
+    const std::vector<bankcheck::Diagnostic> diagnostics =
+        sheet ? checkSpreadsheet(target, exam)
+                    : bankcheck::checkBank(target, bankcheck::QtPictureLoader(target),
+                                           bankcheck::QtChoiceMeter(exam.window()));
+    const int files = sheet ? 1 : modMain::QuestionCount;
     if (json)
-        bankcheck::printJson(std::cout, diagnostics, modMain::QuestionCount);
+        bankcheck::printJson(std::cout, diagnostics, files);
     else
-        bankcheck::printText(std::cout, diagnostics, modMain::QuestionCount,
-                             all ? SIZE_MAX : bankcheck::ShownPerFile,
-                             directory.empty() ? bankhome::shown(folder) : std::string());
+        bankcheck::printText(std::cout, diagnostics, files, all ? SIZE_MAX : bankcheck::ShownPerFile,
+                             directory.empty() ? bankhome::shown(target) : std::string());
     return bankcheck::exitStatus(diagnostics);
 }
+
+} // namespace check

@@ -1,13 +1,15 @@
-// quizra-check export [DIR] [-o FILE]: the whole bank as one UTF-8 spreadsheet (CSV), one row per
-// entry the draw can pick, each value as the program reads it; to standard output without -o. A
-// file or a pipe gets every value whole; a terminal gets control characters escaped, as every
-// command shows them.
+// quizra-check export [DIR] [-o FILE]: the whole bank as one spreadsheet, one row per entry the
+// draw can pick, each value as the program reads it: an .xlsx workbook when FILE ends in .xlsx,
+// else UTF-8 CSV, to standard output without -o. A file or a pipe gets every value whole; a
+// terminal gets control characters escaped, as every command shows them.
 
 #include "bankread.h"
 #include "commands.h"
 #include "modMain.h"
+#include "profile.h"
 #include "spreadsheet.h"
 #include "terminaltext.h"
+#include "xlsxwrite.h"
 
 #include <fstream>
 #include <iostream>
@@ -35,6 +37,33 @@ bool escapeControls(bankread::QuestionFile &file) {
     return any;
 }
 
+bool isWorkbookName(std::string_view name) {
+    return name.size() > 5 && quizra::sameName(name.substr(name.size() - 5), ".xlsx");
+}
+
+// The bank's question files in turn, each with what the spreadsheet leaves out of it said.
+template <typename Write> void eachQuestionFile(Write write) {
+    for (int i = 0; i < modMain::QuestionCount; ++i) {
+        bankread::QuestionFile question = bankread::readQuestionFile(i);
+        if (const std::string note = leftOut(question); !note.empty())
+            std::cerr << question.name << ": warning: " << terminalLine(note) << '\n';
+        write(i + 1, question);
+    }
+}
+
+int exportWorkbook(const std::string &output) {
+    spreadsheet::XlsxWriter workbook(output);
+    eachQuestionFile([&](int question, bankread::QuestionFile &file) {
+        workbook.writeRows(question, file);
+    });
+    if (const std::string problem = workbook.close(); !problem.empty()) {
+        std::cerr << "quizra-check: " << terminalText(output) << " cannot be written: " << problem
+                  << '\n';
+        return 2;
+    }
+    return 0;
+}
+
 } // namespace
 
 int exportBank(Arguments arguments) {
@@ -49,6 +78,7 @@ int exportBank(Arguments arguments) {
             directory = arguments[i];
     }
     if (!useBankDirectory(directory)) return 2;
+    if (isWorkbookName(output)) return exportWorkbook(std::string(output));
 
     // Decided before the first byte, so that a file gets the whole spreadsheet.
     const bool terminal = output.empty() && isatty(STDOUT_FILENO);
@@ -58,13 +88,10 @@ int exportBank(Arguments arguments) {
     std::ostream &out = output.empty() ? std::cout : file;
     // One question file at a time: a bank's entries may run to millions.
     spreadsheet::writeHeader(out);
-    for (int i = 0; i < modMain::QuestionCount; ++i) {
-        bankread::QuestionFile question = bankread::readQuestionFile(i);
-        if (const std::string note = leftOut(question); !note.empty())
-            std::cerr << question.name << ": warning: " << terminalLine(note) << '\n';
-        if (terminal && escapeControls(question)) escaped = true;
-        spreadsheet::writeRows(out, i + 1, question);
-    }
+    eachQuestionFile([&](int question, bankread::QuestionFile &file) {
+        if (terminal && escapeControls(file)) escaped = true;
+        spreadsheet::writeRows(out, question, file);
+    });
     if (!out.flush()) {
         std::cerr << "quizra-check: " << (output.empty() ? "the spreadsheet" : terminalText(output))
                   << " cannot be written\n";

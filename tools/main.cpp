@@ -28,10 +28,11 @@ constexpr Command Commands[] = {
 
 constexpr std::string_view Usage = "usage: quizra-check get FILE SECTION KEY [DIR] | "
                                    "quizra-check dump [DIR] [--json] | "
-                                   "quizra-check check [DIR] [--json] [--all] | "
+                                   "quizra-check check [DIR|FILE.csv|FILE.xlsx] [--json] [--all] | "
                                    "quizra-check preview [DIR] -o OUTDIR | "
-                                   "quizra-check export [DIR] [-o FILE] | "
-                                   "quizra-check build FILE.csv [DIR] [--force] [--all] | "
+                                   "quizra-check export [DIR] [-o FILE.csv|FILE.xlsx] | "
+                                   "quizra-check build FILE.csv|FILE.xlsx [DIR] [--force] [--all] "
+                                   "[--dry-run] | "
                                    "quizra-check where";
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sys/wait.h>
 #include <tuple>
 
@@ -162,6 +163,34 @@ TEST_F(CheckCommand, BuildWritesTheExportedBankAndReplacesABankOnlyWithForce) {
                                     "type: the header row names"),
               std::string::npos);
     EXPECT_NE(broken.out.find(": 1 error: nothing written\n"), std::string::npos) << broken.out;
+}
+
+// A bank built from the sample, then a spreadsheet of a bank whose TOI1.ini is one entry: build
+// shows what it changes, --dry-run writes nothing, and the entry rules stop it at a row.
+TEST_F(CheckCommand, BuildShowsItsChangesAndRunsTheEntryRulesAtRowAndColumn) {
+    const std::string csv = bank.str() + "/bank.csv", built = bank.str() + "/built";
+    run(check("export " + bank.str() + " -o " + csv));
+    run(check("build " + csv + " " + built));
+    const std::string entry = "[COUNT]\r\nALL=1\r\n[SEC1]\r\nbun=q\r\nans1=0123\r\nans2=b\r\n"
+                              "ans3=c\r\nans4=d\r\nans=1\r\n";
+    bank.write("TOI1.ini", entry);
+    run(check("export " + bank.str() + " -o " + csv));
+    const std::string before = run(check("dump " + built)).out;
+    const Outcome dry = run(check("build " + csv + " " + built + " --dry-run"));
+    EXPECT_NE(dry.out.find("1 entry changed, 0 added, 2 removed\n"), std::string::npos) << dry.out;
+    EXPECT_NE(dry.out.find("\" → \"0123\"\n"), std::string::npos) << dry.out;
+    EXPECT_NE(dry.out.find("--dry-run: nothing written"), std::string::npos);
+    EXPECT_EQ(run(check("dump " + built)).out, before);
+
+    bank.write("TOI1.ini", std::regex_replace(entry, std::regex("bun=q"), "bun="));
+    run(check("export " + bank.str() + " -o " + csv));
+    for (const std::string &command : {"build " + csv + " " + built + " --force", "check " + csv}) {
+        const Outcome broken = run(check(command));
+        EXPECT_EQ(broken.status, 2) << command;
+        EXPECT_NE(broken.out.find(csv + ":2:3: error: bun is empty"), std::string::npos)
+            << broken.out;
+    }
+    EXPECT_EQ(run(check("dump " + built)).out, before);
 }
 
 TEST_F(CheckCommand, ErrorsExitTwoAndFileLevelProblemsHaveNoLine) {

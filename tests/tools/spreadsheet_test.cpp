@@ -3,12 +3,14 @@
 
 #include "bank/temp_dir.h"
 #include "bankbuild.h"
+#include "bankdiff.h"
 #include "banklock.h"
 #include "bankwrite.h"
 #include "diagnostics_match.h"
 #include "files.h"
 #include "modMain.h"
 #include "spreadsheet.h"
+#include "xlsxwrite.h"
 
 #include <QStringEncoder>
 
@@ -17,6 +19,7 @@
 #include <functional>
 #include <linux/fs.h>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -43,7 +46,7 @@ std::vector<bankread::QuestionFile> readBank(const std::string &directory) {
 
 // The reader's corner cases: comments, case, blanks and quotes, repeated sections and keys, a
 // key without '=', numbers with text after them, a value cut at 999 bytes, NEC characters and
-// a control character; [SEC4] is never drawn.
+// a control character and text that an .xlsx escape would spell; [SEC4] is never drawn.
 const std::string CornerCases =
     "; comment\r\n[count]\r\nall=3件\r\n"
     "[SEC1]\r\nBUN=  \"  blanks kept  \"  \r\nbun=repeated\r\nAns1='single'\r\nans2=\"\"x\"\"\r\n"
@@ -52,22 +55,42 @@ const std::string CornerCases =
     "ans=2.5\r\ntype=2\r\n[SEC2]\r\nbun=repeated section\r\n"
     "[SEC3]\r\nbun=" +
     std::string(998, 'x') +
-    "あ\r\nans1=\x1b[2J\r\nans4=d\r\nans=4\r\n"
+    "あ\r\nans1=\x1b[2J\r\nans4=_x0041_ as written\r\nans=4\r\n"
     "[SEC4]\r\nbun=never drawn\r\n";
 
+// The bank as export writes it, as CSV or as a workbook.
+std::string exported(const std::vector<bankread::QuestionFile> &bank, bool workbook,
+                     const TempDir &folder) {
+    const std::string path = folder.str() + "/bank.xlsx";
+    std::ostringstream csv;
+    std::optional<spreadsheet::XlsxWriter> xlsx;
+    if (workbook)
+        xlsx.emplace(path);
+    else
+        spreadsheet::writeHeader(csv);
+    for (std::size_t f = 0; f < bank.size(); ++f) {
+        if (xlsx)
+            xlsx->writeRows(static_cast<int>(f + 1), bank[f]);
+        else
+            spreadsheet::writeRows(csv, static_cast<int>(f + 1), bank[f]);
+    }
+    if (!xlsx) return csv.str();
+    EXPECT_EQ(xlsx->close(), "");
+    return std::string(quizra::readFileBytes(path).bytes);
+}
+
 TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
-    for (const bool corners : {false, true}) {
+    for (const auto &[corners, workbook] :
+         {std::pair(false, false), {true, false}, {false, true}, {true, true}}) {
+        SCOPED_TRACE(std::string(corners ? "corner cases" : "sample") +
+                     (workbook ? " as .xlsx" : " as CSV"));
         TempDir original, rebuilt;
         std::filesystem::copy(QUIZRA_SAMPLE_DIR, original.path(),
                               std::filesystem::copy_options::recursive);
         if (corners) original.write("TOI2.ini", cp932(CornerCases));
         const auto before = readBank(original.str());
-        std::ostringstream csv;
-        spreadsheet::writeHeader(csv);
-        for (std::size_t f = 0; f < before.size(); ++f)
-            spreadsheet::writeRows(csv, static_cast<int>(f + 1), before[f]);
-
-        const spreadsheet::Build built = spreadsheet::build("bank.csv", csv.str(), original.str());
+        const spreadsheet::Build built =
+            spreadsheet::build("bank", exported(before, workbook, rebuilt), original.str());
         expectDiagnostics(built.diagnostics, {});
         ASSERT_TRUE(spreadsheet::writeQuestionFiles(rebuilt.str(), built.files,
                                                     spreadsheet::Existing::Refuse)
@@ -93,6 +116,56 @@ TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
     }
 }
 
+// A workbook that LibreOffice Calc saved with its default settings, from the sample bank with
+// values that Calc rewrites when it opens them from CSV: every value reads back as written.
+TEST(Spreadsheet, CalcSavedWorkbookReadsBackAsWritten) {
+    const quizra::FileBytes fixture = quizra::readFileBytes(QUIZRA_SHEETS_DIR "/calc-saved.xlsx");
+    const spreadsheet::Build built =
+        spreadsheet::build("calc.xlsx", fixture.bytes, QUIZRA_SAMPLE_DIR);
+    expectDiagnostics(built.diagnostics, {});
+    ASSERT_EQ(built.files.size(), 50u);
+    const std::vector<std::vector<std::string>> choices = {
+        {"0123", "1,852", "0.50", "=1+1"},
+        {"00001", "1E+05", "-0", "1/2"},
+        {"12:30", "３", "  blanks  ", "_x0041_ literal"}};
+    const bankread::QuestionFile first = bankread::readQuestionBytes("TOI1.ini", built.files[0]);
+    for (std::size_t e = 0; e < choices.size(); ++e)
+        for (std::size_t c = 0; c < 4; ++c)
+            EXPECT_EQ(first.entries[e].fields[c + 1].text, choices[e][c]);
+    const bankread::QuestionFile second = bankread::readQuestionBytes("TOI2.ini", built.files[1]);
+    EXPECT_EQ(second.entries[0].fields[1].text, "\"quoted\"");
+    EXPECT_EQ(second.entries[0].fields[2].text, "a\x1b"
+                                                "b");
+    const auto sample = readBank(QUIZRA_SAMPLE_DIR);
+    for (std::size_t f = 2; f < 50; ++f)
+        EXPECT_EQ(bankread::readQuestionBytes(sample[f].name, built.files[f]).entries.size(),
+                  sample[f].entries.size());
+}
+
+// What spreadsheet programs make of values they take for numbers, dates or formulas (measured
+// with LibreOffice Calc's default CSV import), told apart from an author's own edits.
+TEST(Spreadsheet, ChangesThatLookLikeASpreadsheetsRewriting) {
+    const struct {
+        const char *before, *after, *rewriting;
+    } cases[] = {
+        {"0123", "123", "leading zeros lost"},
+        {"1,852", "1852", "a thousands separator dropped"},
+        {"0.50", "0.5", "a trailing zero dropped"},
+        {"=1+1", "2", "a formula evaluated"},
+        {"1E+05", "100000", "a number in exponent form rewritten"},
+        {"1E+05", "1.00E+05", "a number in exponent form rewritten"},
+        {"-0", "0", "the sign of zero dropped"},
+        {"1/2", "Jan 02", "a date made of a fraction"},
+        {"12:30", "12:30:00", "a time given seconds"},
+        {"３", "3", "full-width digits made half-width"},
+        {"0123", "124", ""},
+        {"10", "1", ""},
+        {"港", "湾", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(spreadsheet::rewritingOf(c.before, c.after), c.rewriting) << c.before;
+}
+
 // A spreadsheet of one entry per question; row 2 is question 1's entry, changed by a case.
 std::string sheet(const std::string &firstRow, const std::string &header = {}, int from = 2) {
     std::string csv =
@@ -109,7 +182,24 @@ struct BuildCase {
     std::string csv;
     std::vector<Expected> expected; // line is the row; the column is checked below
     std::size_t column;
+    std::vector<std::string> notes = {};
 };
+
+std::string utf16le(const std::string &utf8) {
+    const std::u16string text = QString::fromStdString(utf8).toStdU16String();
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text)
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
+std::string replaced(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
+const std::string JapaneseHeader =
+    " 問題番号 ,枝番,問題,選択肢1,選択肢2,選択肢3,選択肢4,正解,画像,配置　";
 
 const std::string Good = "1,1,q,a,b,c,d,1,,0";
 
@@ -163,7 +253,36 @@ const BuildCase BuildCases[] = {
      sheet("1,1,q,a,b,c,d,1"),
      {{2, E, "no bmp, type: the row ends after 8 fields"}},
      9},
-    {"NotUtf8", sheet("1,1,\x96\xe2,a,b,c,d,1,,0"), {{2, E, "bun is not UTF-8"}}, 3},
+    // The encodings and separators spreadsheet programs save, each said once.
+    {"ShiftJisWithoutMark",
+     cp932(sheet("1,1,問,a,b,c,d,1,,0").substr(3)),
+     {},
+     0,
+     {"read as Shift-JIS (CP932)"}},
+    {"Utf16WithTabs",
+     utf16le(replaced(sheet(Good).substr(3), ',', '\t')),
+     {},
+     0,
+     {"read as UTF-16 LE", "fields separated by tabs"}},
+    {"Semicolons", replaced(sheet(Good), ',', ';'), {}, 0, {"fields separated by semicolons"}},
+    {"NoEncodingAtAll",
+     sheet("1,1,\x81\x20,a,b,c,d,1,,0").substr(3),
+     {{0, E, "is neither UTF-8, UTF-16 with a byte-order mark nor Shift-JIS"}},
+     0},
+    {"JapaneseColumnNamesWithBlanks", sheet(Good, JapaneseHeader), {}, 0},
+    {"HeaderRowMissing",
+     sheet(Good, Good),
+     {{1, E, "row 1 holds data, not the header row: add the header row above it, question,"}},
+     0},
+    {"EmptyEntriesNumberedInOrder", sheet("1,,q,a,b,c,d,1,,0\r\n1,,q,a,b,c,d,1,,0"), {}, 0},
+    {"TooManyColumnsEndTheRead",
+     sheet(Good) + std::string(20000, ',') + "\r\n",
+     {{52, E, "more than 16384 fields in a row"}},
+     0},
+    {"QuotedValuesAreCut",
+     sheet("1,1,q,a,b,c,d," + std::string(100, '9') + ",,0"),
+     {{2, E, "ans \"" + std::string(40, '9') + "…\" is not 1, 2, 3 or 4"}},
+     8},
     {"BrokenQuotes", sheet("1,1,\"q\"x,a,b,c,d,1,,0"), {{2, E, "a quote breaks the CSV rules"}}, 3},
     {"QuestionsWithoutRows",
      sheet(Good + "\r\n3,1,q,a,b,c,d,1,,0", {}, 51),
@@ -185,6 +304,7 @@ TEST_P(BuildErrors, AreReportedAtTheirRowAndColumnAndWriteNothing) {
     const BuildCase &c = GetParam();
     const spreadsheet::Build built = spreadsheet::build("bank.csv", c.csv, "/nonexistent");
     expectDiagnostics(built.diagnostics, c.expected);
+    EXPECT_EQ(built.notes, c.notes);
     for (const bankcheck::Diagnostic &d : built.diagnostics)
         EXPECT_EQ(d.column, c.column) << describe(d);
     const bool error = std::any_of(c.expected.begin(), c.expected.end(),

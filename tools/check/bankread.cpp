@@ -10,6 +10,7 @@
 #include "profile.h"
 
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace bankread {
@@ -48,8 +49,7 @@ void findEntries(std::string_view bytes, long first, std::vector<RawEntry> &raw)
     }
 }
 
-void read(QuestionFile &file) {
-    const quizra::FileBytes bytes = quizra::readFileIn(quizra::programDirectory(), file.name);
+void read(QuestionFile &file, const quizra::FileBytes &bytes) {
     switch (bytes.status) {
     case quizra::FileBytes::Status::Ok:
         file.state = "ok";
@@ -95,24 +95,37 @@ void read(QuestionFile &file) {
     }
 }
 
-} // namespace
-
-bool isNumberKey(std::string_view key) {
-    return key == "ans" || key == "type";
-}
-
-// Reads one file once, then every value from those bytes as GetIniString would.
-QuestionFile readQuestionFile(int index) {
+// Reads the bytes load gives once, then every value from them as GetIniString would.
+QuestionFile readWith(const std::string &name, const std::function<quizra::FileBytes()> &load) {
     QuestionFile file;
-    file.name = modMain::questionFileName(index);
+    file.name = name;
     try {
-        read(file);
+        read(file, load());
     } catch (const std::bad_alloc &) {
         file = {file.name, "unreadable: not enough memory", {}, {}, {}, {}};
     } catch (const std::exception &error) {
         file = {file.name, std::string("unreadable: ") + error.what(), {}, {}, {}, {}};
     }
     return file;
+}
+
+} // namespace
+
+bool isNumberKey(std::string_view key) {
+    return key == "ans" || key == "type";
+}
+
+QuestionFile readQuestionFile(int index) {
+    const std::string name = modMain::questionFileName(index);
+    return readWith(name, [&] { return quizra::readFileIn(quizra::programDirectory(), name); });
+}
+
+QuestionFile readQuestionBytes(const std::string &name, std::string_view bytes) {
+    return readWith(name, [&] {
+        quizra::FileBytes file;
+        file.bytes = bytes;
+        return file;
+    });
 }
 
 } // namespace bankread

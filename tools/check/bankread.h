@@ -42,4 +42,7 @@ bool isNumberKey(std::string_view key);
 // linear in the file's size.
 QuestionFile readQuestionFile(int index);
 
+// The same for a question file named name that holds bytes.
+QuestionFile readQuestionBytes(const std::string &name, std::string_view bytes);
+
 } // namespace bankread

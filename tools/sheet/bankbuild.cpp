@@ -4,12 +4,15 @@
 #include "bankread.h"
 #include "cp932encode.h"
 #include "csvread.h"
+#include "csvtext.h"
 #include "files.h"
 #include "modMain.h"
 #include "numbers.h"
 #include "profile.h"
 #include "spreadsheet.h"
+#include "terminaltext.h"
 #include "utf8.h"
+#include "xlsxread.h"
 
 #include <algorithm>
 #include <array>
@@ -30,9 +33,9 @@ constexpr long MaxEntry = 32767; // the largest entry number the draw can give
 // order of bankread::EntryKeys.
 struct Row {
     std::size_t row = 0;
-    long question = 0; // 0 when the row gives none
-    long entry = 0;    // 0 when the row gives none
-    std::array<std::string, ColumnCount - Bun> values;
+    long question = 0;  // 0 when the row gives none
+    long entry = 0;     // 0 when the row gives none
+    std::string values; // each ended by a line feed, which no value holds
 };
 
 // What to write after "key=" so that the reader delivers bytes: the reader trims blanks from
@@ -61,41 +64,43 @@ std::optional<long> wholeNumber(std::string_view text, long low, long high) {
     return value;
 }
 
-bool isUtf8(std::string_view text) {
-    for (std::size_t i = 0, length = 0; i < text.size(); i += length)
-        if ((length = check::utf8Length(text, i)) == 0) return false;
-    return true;
-}
-
 // Reads a spreadsheet row by row, keeping the entries of the rows without errors.
 class Builder {
 public:
     Builder(const std::string &directory, Findings &findings)
         : directory_(directory), findings_(findings) {}
 
-    // A spreadsheet this wrong is the wrong file: the rest of it is not read.
-    static constexpr std::size_t MaxErrors = 10000;
+    // A spreadsheet this wrong is the wrong file: the rest of it is not read. Warnings past as
+    // many are counted, not kept.
+    static constexpr std::size_t MaxErrors = 10000, MaxWarnings = 10000;
     bool full() const { return errors_ >= MaxErrors; }
+    std::size_t unshownWarnings() const { return warnings_ - std::min(warnings_, MaxWarnings); }
 
     // The field of each column in the header row; false when one is missing or repeated.
-    bool readHeader(const check::CsvRecord &header) {
+    bool readHeader(const check::SheetRecord &header) {
+        const bool namesAColumn =
+            std::any_of(header.fields.begin(), header.fields.end(),
+                        [](const std::string &f) { return columnNamed(trimmed(f)) < ColumnCount; });
+        if (!namesAColumn && !header.fields.empty() &&
+            wholeNumber(header.fields.front(), 1, modMain::QuestionCount)) {
+            error(1, "row 1 holds data, not the header row: add the header row above it, "
+                     "question,entry,bun,ans1,ans2,ans3,ans4,ans,bmp,type");
+            return false;
+        }
         for (std::size_t f = 0; f < header.fields.size(); ++f) {
-            const std::string &name = header.fields[f];
-            const auto known =
-                std::find_if(std::begin(Columns), std::end(Columns),
-                             [&](const char *c) { return quizra::sameName(name, c); });
-            if (known == std::end(Columns)) {
+            const std::string name = trimmed(header.fields[f]);
+            const std::size_t c = columnNamed(name);
+            if (c == ColumnCount) {
                 if (!name.empty())
-                    findings_.warning(1, "column \"" + name + "\" is not read", f + 1);
+                    warning(1, "column " + check::quotedValue(name) + " is not read", f + 1);
                 continue;
             }
-            std::size_t &at = fields_[static_cast<std::size_t>(known - std::begin(Columns))];
-            if (at != NoField)
+            if (fields_[c] != NoField)
                 error(1,
-                      "column " + name + " again: it is column " + std::to_string(at + 1) +
+                      "column " + name + " again: it is column " + std::to_string(fields_[c] + 1) +
                           " already",
                       f + 1);
-            at = f;
+            fields_[c] = f;
         }
         std::string missing;
         for (std::size_t c = 0; c < ColumnCount; ++c)
@@ -110,7 +115,7 @@ public:
 
     // Reads a data row, reporting its errors; its entry is kept when it has none. A row that
     // holds no value is skipped.
-    void readRow(const check::CsvRecord &record) {
+    void readRow(const check::SheetRecord &record) {
         if (std::all_of(record.fields.begin(), record.fields.end(),
                         [](const std::string &f) { return f.empty(); }))
             return;
@@ -130,43 +135,45 @@ public:
                 continue;
             }
             const std::string &value = record.fields[fields_[c]];
-            std::string *out = c >= Bun ? &row.values[c - Bun] : nullptr;
-            if (!isUtf8(value)) {
-                fail(std::string(Columns[c]) + " is not UTF-8: save the spreadsheet as CSV UTF-8");
-                continue;
-            }
-            const std::string quoted = std::string(Columns[c]) + " \"" + value + "\"";
+            std::string stored;
+            const auto quoted = [&] {
+                return std::string(Columns[c]) + " " + check::quotedValue(value);
+            };
             switch (c) {
             case Question:
                 if (const auto n = wholeNumber(value, 1, modMain::QuestionCount))
                     row.question = *n;
                 else
-                    fail(quoted + " is not a question number from 1 to 50");
+                    fail(quoted() + " is not a question number from 1 to 50");
                 break;
             case Entry:
-                if (const auto n = wholeNumber(value, 1, MaxEntry))
+                // An empty entry takes the number after the question's last row, so that
+                // deleting a row needs no renumbering.
+                if (const auto n =
+                        value.empty() ? nextEntry(row.question) : wholeNumber(value, 1, MaxEntry))
                     row.entry = *n;
-                else
-                    fail(quoted + " is not an entry number from 1 to 32767");
+                else if (!value.empty())
+                    fail(quoted() + " is not an entry number from 1 to 32767");
                 break;
             case Ans:
                 if (wholeNumber(value, 1, 4))
-                    *out = value;
+                    stored = value;
                 else
-                    fail(quoted + " is not 1, 2, 3 or 4: no choice would be marked correct");
+                    fail(quoted() + " is not 1, 2, 3 or 4: no choice would be marked correct");
                 break;
             case Type:
                 if (value.empty() || wholeNumber(value, INT16_MIN, INT16_MAX))
-                    *out = value;
+                    stored = value;
                 else
-                    fail(quoted + " is not a whole number from -32768 to 32767");
+                    fail(quoted() + " is not a whole number from -32768 to 32767");
                 break;
             default:
-                if (const std::string problem = writeText(value, *out); !problem.empty())
+                if (const std::string problem = writeText(value, stored); !problem.empty())
                     fail(std::string(Columns[c]) + ": " + problem);
                 else if (c == Bmp)
                     checkPicture(value, record.row, column);
             }
+            if (c >= Bun) (row.values += stored) += '\n';
         }
         if (!missing.empty())
             error(record.row,
@@ -222,7 +229,51 @@ private:
         ++errors_;
     }
 
+    void warning(std::size_t row, const std::string &message, std::size_t column = 0) {
+        if (++warnings_ <= MaxWarnings) findings_.warning(row, message, column);
+    }
+
+    static std::string trimmed(const std::string &name) {
+        constexpr std::string_view FullWidthSpace = "\u3000";
+        std::string_view rest(name);
+        for (bool trimming = true; trimming;) {
+            trimming = false;
+            for (const std::string_view blank :
+                 {std::string_view(" "), std::string_view("\t"), FullWidthSpace}) {
+                if (rest.starts_with(blank)) rest.remove_prefix(blank.size()), trimming = true;
+                if (rest.ends_with(blank)) rest.remove_suffix(blank.size()), trimming = true;
+            }
+        }
+        return std::string(rest);
+    }
+
+    // The column a header names, in English (any case) or Japanese; ColumnCount when none.
+    static std::size_t columnNamed(std::string_view name) {
+        for (std::size_t c = 0; c < ColumnCount; ++c)
+            if (quizra::sameName(name, Columns[c]) || name == JapaneseColumns[c]) return c;
+        return ColumnCount;
+    }
+
+    // The entry number of a row of question that gives none: one after the question's last.
+    std::optional<long> nextEntry(long question) {
+        if (question == 0) return std::nullopt;
+        const std::size_t last = entryRows_[static_cast<std::size_t>(question - 1)].size();
+        const long next = static_cast<long>(std::max<std::size_t>(last, 1));
+        if (next > MaxEntry) return std::nullopt;
+        return next;
+    }
+
     // Notes which entry of which question row gives, and keeps it when it is complete.
+public:
+    // The 1-based column of each of Columns.
+    std::array<std::size_t, ColumnCount> columns() const {
+        std::array<std::size_t, ColumnCount> columns;
+        for (std::size_t c = 0; c < ColumnCount; ++c)
+            columns[c] = fields_[c] + 1;
+        return columns;
+    }
+
+private:
     void keep(Row row, bool complete) {
         if (row.question == 0) return;
         const auto q = static_cast<std::size_t>(row.question - 1);
@@ -261,23 +312,19 @@ private:
     }
 
     void checkPicture(const std::string &bmp, std::size_t row, std::size_t column) {
-        if (bmp.empty()) return;
-        if (!quizra::staysInside(bmp)) {
-            findings_.warning(
-                row, "picture " + bmp + " lies outside the bank folder: it is never shown", column);
-            return;
-        }
+        // A picture outside the bank folder is the entry rules' error.
+        if (bmp.empty() || !quizra::staysInside(bmp)) return;
         struct stat info;
         if (stat(quizra::resolvePath(directory_, bmp).c_str(), &info) != 0)
-            findings_.warning(row,
-                              "picture " + bmp + " is not found in " + directory_ +
-                                  " (build copies no pictures)",
-                              column);
+            warning(row,
+                    "picture " + check::terminalText(check::shortened(bmp)) + " is not found in " +
+                        directory_ + " (build copies no pictures)",
+                    column);
     }
 
     const std::string &directory_;
     Findings &findings_;
-    std::size_t errors_ = 0;
+    std::size_t errors_ = 0, warnings_ = 0;
     std::array<std::size_t, ColumnCount> fields_ = [] {
         std::array<std::size_t, ColumnCount> none;
         none.fill(NoField);
@@ -294,41 +341,73 @@ std::string questionFile(const std::vector<Row> &rows) {
     std::string out = "[COUNT]\r\nALL=" + std::to_string(rows.size()) + "\r\n";
     for (const Row &row : rows) {
         out += "\r\n[SEC" + std::to_string(row.entry) + "]\r\n";
-        for (std::size_t k = 0; k < row.values.size(); ++k)
-            out += std::string(bankread::EntryKeys[k]) + "=" + row.values[k] + "\r\n";
+        std::string_view values = row.values;
+        for (const char *key : bankread::EntryKeys) {
+            const std::size_t end = values.find('\n');
+            ((out += key) += '=') += values.substr(0, end);
+            out += "\r\n";
+            values.remove_prefix(end + 1);
+        }
     }
     return out;
 }
 
 } // namespace
 
-Build build(std::string_view name, std::string_view csv, const std::string &directory) {
+void sortByPlace(std::vector<bankcheck::Diagnostic> &diagnostics) {
+    std::stable_sort(diagnostics.begin(), diagnostics.end(),
+                     [](const bankcheck::Diagnostic &a, const bankcheck::Diagnostic &b) {
+                         return std::pair(a.line, a.column) < std::pair(b.line, b.column);
+                     });
+}
+
+Build build(std::string_view name, std::string_view bytes, const std::string &directory) {
     Build result;
     Findings findings(std::string(name), result.diagnostics);
-    if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
     Builder builder(directory, findings);
     bool header = true, headerRead = false;
-    const check::CsvError error = check::readCsv(csv, [&](const check::CsvRecord &record) {
+    const check::RecordHandler onRecord = [&](const check::SheetRecord &record) {
         if (std::exchange(header, false)) return headerRead = builder.readHeader(record);
         builder.readRow(record);
         return !builder.full();
-    });
+    };
+    check::SheetError error;
+    if (check::looksLikeXlsx(bytes)) {
+        error = check::readXlsx(bytes, onRecord);
+    } else {
+        const CsvText csv = decodeCsv(bytes);
+        if (!csv.encoding.empty()) result.notes.push_back("read as " + csv.encoding);
+        if (csv.separator != ',')
+            result.notes.push_back(csv.separator == '\t' ? "fields separated by tabs"
+                                                         : "fields separated by semicolons");
+        if (!csv.problem.empty()) {
+            error.message = csv.problem;
+            header = false;
+        } else {
+            error = check::readCsv(csv.text, onRecord, csv.separator);
+        }
+    }
     if (!error.message.empty()) findings.error(error.row, error.message, error.column);
-    if (header) findings.error(0, "is empty: a bank spreadsheet starts with the header row");
+    if (header && error.message.empty())
+        findings.error(0, "is empty: a bank spreadsheet starts with the header row");
     if (builder.full())
         findings.error(0, "more than " + std::to_string(Builder::MaxErrors) +
                               " errors: the rest is not read");
+    if (const std::size_t unshown = builder.unshownWarnings())
+        findings.warning(0, std::to_string(unshown) + " more warnings, past the first " +
+                                std::to_string(Builder::MaxWarnings) + ", not shown");
     // Questions and entries are counted only over a whole spreadsheet.
     const std::vector<std::vector<Row>> questions =
         headerRead && error.message.empty() && !builder.full() ? builder.finish()
                                                                : std::vector<std::vector<Row>>();
-    std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
-                     [](const bankcheck::Diagnostic &a, const bankcheck::Diagnostic &b) {
-                         return std::pair(a.line, a.column) < std::pair(b.line, b.column);
-                     });
+    sortByPlace(result.diagnostics);
+    result.columns = builder.columns();
     for (const std::vector<Row> &rows : questions) {
         result.files.push_back(questionFile(rows));
         result.entries += rows.size();
+        std::vector<std::size_t> &from = result.rows.emplace_back();
+        for (const Row &row : rows)
+            from.push_back(row.row);
     }
     return result;
 }

@@ -9,13 +9,19 @@ namespace check {
 namespace {
 
 struct Collector {
-    const std::function<bool(const CsvRecord &)> &onRecord;
-    CsvRecord record{1, {}};
+    const RecordHandler &onRecord;
+    SheetRecord record{1, {}};
     bool stopped = false;
+    std::size_t tooWideRow = 0; // the first row of more than MaxColumns fields
 };
 
 void onField(void *data, std::size_t size, void *collector) {
     auto *c = static_cast<Collector *>(collector);
+    if (c->record.fields.size() == MaxColumns) {
+        if (c->tooWideRow == 0) c->tooWideRow = c->record.row;
+        c->stopped = true;
+        return;
+    }
     c->record.fields.emplace_back(data ? static_cast<const char *>(data) : "", data ? size : 0);
 }
 
@@ -33,11 +39,12 @@ int noBlanks(unsigned char) {
 
 } // namespace
 
-CsvError readCsv(std::string_view bytes, const std::function<bool(const CsvRecord &)> &onRecord) {
+SheetError readCsv(std::string_view bytes, const RecordHandler &onRecord, char separator) {
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) return {"out of memory", 0, 0};
     const std::unique_ptr<csv_parser, decltype(&csv_free)> owner(&parser, &csv_free);
     csv_set_space_func(&parser, noBlanks);
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
 
     Collector collector{onRecord};
     // A block at a time, so that a stop takes effect soon.
@@ -48,6 +55,10 @@ CsvError readCsv(std::string_view bytes, const std::function<bool(const CsvRecor
         parsed =
             csv_parse(&parser, bytes.data() + at, size, onField, onRecordEnd, &collector) == size;
     }
+    if (collector.tooWideRow != 0)
+        return {"more than " + std::to_string(MaxColumns) +
+                    " fields in a row: not a bank spreadsheet",
+                collector.tooWideRow, 0};
     if (parsed && !collector.stopped) csv_fini(&parser, onField, onRecordEnd, &collector);
     const int status = csv_error(&parser);
     if (status == CSV_SUCCESS) return {};

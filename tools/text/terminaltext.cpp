@@ -47,4 +47,8 @@ std::string terminalLine(std::string_view text) {
     return line;
 }
 
+std::string quotedValue(std::string_view text) {
+    return "\"" + terminalText(shortened(text)) + "\"";
+}
+
 } // namespace check

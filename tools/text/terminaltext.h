@@ -16,4 +16,8 @@ inline constexpr std::string_view EscapedNote = " (control characters shown as \
 // terminalText, with EscapedNote appended when anything was escaped.
 std::string terminalLine(std::string_view text);
 
+// A value quoted in a one-line message: in double quotes, cut after a readable length (see
+// shortened) and escaped as terminalText escapes it.
+std::string quotedValue(std::string_view text);
+
 } // namespace check

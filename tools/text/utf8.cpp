@@ -34,4 +34,19 @@ char32_t utf8CodePoint(std::string_view s, std::size_t i, std::size_t length) {
     return c;
 }
 
+std::string shortened(std::string_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (std::size_t n = 0; end < text.size() && n < characters; ++n) {
+        const std::size_t length = utf8Length(text, end);
+        end += length > 0 ? length : 1;
+    }
+    return end < text.size() ? std::string(text.substr(0, end)) + "…" : std::string(text);
+}
+
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length)
+        if ((length = utf8Length(text, i)) == 0) return false;
+    return true;
+}
+
 } // namespace check
