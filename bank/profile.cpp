@@ -4,7 +4,9 @@
 
 #include <bit>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -137,46 +139,81 @@ bool headsSectionLine(const char *data, std::size_t bracket) {
     return start == 0 || data[start - 1] == '\n' || data[start - 1] == '\r';
 }
 
+// A '[' after a byte of 0x80 or more never heads a line: it is the second byte of a double-byte
+// character (ー, ゼ, 充, 端 ...) or follows one. The searches below look only at a '[' after a
+// byte below 0x80, 64 bytes at a time, so text full of such second bytes is passed over as fast
+// as text without them. Each returns the first '[' at or after at that heads a section line, or
+// where fewer than 64 bytes are left.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) inline std::uint64_t candidatesAvx2(const char *data) {
+    const __m256i bracket = _mm256_set1_epi8('[');
+    const auto *vectors = reinterpret_cast<const __m256i *>(data);
+    const auto *before = reinterpret_cast<const __m256i *>(data - 1);
+    // The high bit of a byte is set when it is '[' and the byte before it below 0x80.
+    const __m256i low = _mm256_andnot_si256(
+        _mm256_loadu_si256(before), _mm256_cmpeq_epi8(_mm256_loadu_si256(vectors), bracket));
+    const __m256i high =
+        _mm256_andnot_si256(_mm256_loadu_si256(before + 1),
+                            _mm256_cmpeq_epi8(_mm256_loadu_si256(vectors + 1), bracket));
+    if (_mm256_testz_si256(_mm256_or_si256(low, high), _mm256_set1_epi8('\x80'))) return 0;
+    return std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(low))} |
+           std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(high))} << 32;
+}
+
+__attribute__((target("avx2"))) std::size_t searchBlocksAvx2(const char *data, std::size_t at,
+                                                             std::size_t size) {
+    for (; at + BlockSize <= size; at += BlockSize)
+        for (std::uint64_t hits = candidatesAvx2(data + at); hits != 0; hits &= hits - 1) {
+            const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
+            if (headsSectionLine(data, i)) return i;
+        }
+    return at;
+}
+#endif
+
+#if defined(__SSE2__)
+std::uint64_t candidatesSse2(const char *data) {
+    const __m128i bracket = _mm_set1_epi8('[');
+    const auto part = [&](int k) {
+        const char *p = data + 16 * k;
+        return _mm_andnot_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(p - 1)),
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), bracket));
+    };
+    const __m128i c0 = part(0), c1 = part(1), c2 = part(2), c3 = part(3);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0) return 0;
+    const auto bits = [](__m128i v, int shift) {
+        return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(v))} << shift;
+    };
+    return bits(c0, 0) | bits(c1, 16) | bits(c2, 32) | bits(c3, 48);
+}
+
+std::size_t searchBlocksSse2(const char *data, std::size_t at, std::size_t size) {
+    for (; at + BlockSize <= size; at += BlockSize)
+        for (std::uint64_t hits = candidatesSse2(data + at); hits != 0; hits &= hits - 1) {
+            const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
+            if (headsSectionLine(data, i)) return i;
+        }
+    return at;
+}
+#endif
+
 // Position of the '[' that heads the first section line at or after from; the size of the
 // file when there is none. Blanks and line ends are below 0x40, never the second byte of a
-// double-byte character, so such a '[' is a character of its own. The byte 0x5B is also the
-// second byte of many characters (ー, ゼ, 充, 端 ...), but then it follows a lead byte, 0x81 or
-// above: only a '[' after a byte below 0x21 is looked at, so Japanese text is passed over at
-// the same speed whatever it says.
+// double-byte character, so such a '[' is a character of its own.
 std::size_t findSectionBracket(std::string_view bytes, std::size_t from) {
     const char *data = bytes.data();
     const std::size_t size = bytes.size();
     std::size_t at = from;
     if (at == 0) {
         if (size > 0 && data[0] == '[') return 0;
-        at = 1;
+        at = 1; // the block searches read the byte before each
     }
-#if defined(__SSE2__)
-    // A '[' after a byte of 0x80 or more never heads a line: it is the second byte of a
-    // double-byte character or follows one. Only a '[' after a byte below 0x80 is looked at, so
-    // text full of such second bytes is passed over as fast as text without them.
-    const __m128i bracket = _mm_set1_epi8('[');
-    const auto load = [data](std::size_t i) {
-        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-    };
-    // The high bit of byte k is set when data[i + k] is such a '['.
-    const auto candidates = [&](std::size_t i) {
-        return _mm_andnot_si128(load(i - 1), _mm_cmpeq_epi8(load(i), bracket));
-    };
-    const auto bits = [](__m128i v, int shift) {
-        return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(v))} << shift;
-    };
-    for (; at + BlockSize <= size; at += BlockSize) {
-        const __m128i c0 = candidates(at), c1 = candidates(at + 16), c2 = candidates(at + 32),
-                      c3 = candidates(at + 48);
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0)
-            continue;
-        for (std::uint64_t hits = bits(c0, 0) | bits(c1, 16) | bits(c2, 32) | bits(c3, 48);
-             hits != 0; hits &= hits - 1) {
-            const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
-            if (headsSectionLine(data, i)) return i;
-        }
-    }
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    at = avx2 ? searchBlocksAvx2(data, at, size) : searchBlocksSse2(data, at, size);
+#elif defined(__SSE2__)
+    at = searchBlocksSse2(data, at, size);
 #endif
     for (; at < size; ++at)
         if (data[at] == '[' && headsSectionLine(data, at)) return at;
