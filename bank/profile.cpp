@@ -142,8 +142,7 @@ bool headsSectionLine(const char *data, std::size_t bracket) {
 // A '[' after a byte of 0x80 or more never heads a line: it is the second byte of a double-byte
 // character (ー, ゼ, 充, 端 ...) or follows one. The searches below look only at a '[' after a
 // byte below 0x80, 64 bytes at a time, so text full of such second bytes is passed over as fast
-// as text without them. Each returns the first '[' at or after at that heads a section line, or
-// where fewer than 64 bytes are left.
+// as text without them.
 #if defined(__x86_64__)
 __attribute__((target("avx2"))) inline std::uint64_t candidatesAvx2(const char *data) {
     const __m256i bracket = _mm256_set1_epi8('[');
@@ -158,16 +157,6 @@ __attribute__((target("avx2"))) inline std::uint64_t candidatesAvx2(const char *
     if (_mm256_testz_si256(_mm256_or_si256(low, high), _mm256_set1_epi8('\x80'))) return 0;
     return std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(low))} |
            std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(high))} << 32;
-}
-
-__attribute__((target("avx2"))) std::size_t searchBlocksAvx2(const char *data, std::size_t at,
-                                                             std::size_t size) {
-    for (; at + BlockSize <= size; at += BlockSize)
-        for (std::uint64_t hits = candidatesAvx2(data + at); hits != 0; hits &= hits - 1) {
-            const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
-            if (headsSectionLine(data, i)) return i;
-        }
-    return at;
 }
 #endif
 
@@ -187,14 +176,25 @@ std::uint64_t candidatesSse2(const char *data) {
     };
     return bits(c0, 0) | bits(c1, 16) | bits(c2, 32) | bits(c3, 48);
 }
+#endif
 
-std::size_t searchBlocksSse2(const char *data, std::size_t at, std::size_t size) {
+// The first '[' at or after at that heads a section line, or where fewer than 64 bytes are left.
+// Candidates(p) has bit i set for a '[' at p[i] after a byte below 0x80.
+template <std::uint64_t (*Candidates)(const char *)>
+[[gnu::always_inline]] inline std::size_t searchBlocks(const char *data, std::size_t at,
+                                                       std::size_t size) {
     for (; at + BlockSize <= size; at += BlockSize)
-        for (std::uint64_t hits = candidatesSse2(data + at); hits != 0; hits &= hits - 1) {
+        for (std::uint64_t hits = Candidates(data + at); hits != 0; hits &= hits - 1) {
             const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
             if (headsSectionLine(data, i)) return i;
         }
     return at;
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) std::size_t searchBlocksAvx2(const char *data, std::size_t at,
+                                                             std::size_t size) {
+    return searchBlocks<candidatesAvx2>(data, at, size);
 }
 #endif
 
@@ -211,9 +211,9 @@ std::size_t findSectionBracket(std::string_view bytes, std::size_t from) {
     }
 #if defined(__x86_64__)
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    at = avx2 ? searchBlocksAvx2(data, at, size) : searchBlocksSse2(data, at, size);
+    at = avx2 ? searchBlocksAvx2(data, at, size) : searchBlocks<candidatesSse2>(data, at, size);
 #elif defined(__SSE2__)
-    at = searchBlocksSse2(data, at, size);
+    at = searchBlocks<candidatesSse2>(data, at, size);
 #endif
     for (; at < size; ++at)
         if (data[at] == '[' && headsSectionLine(data, at)) return at;
