@@ -25,6 +25,9 @@ std::string decodeCp932(std::string_view bytes);
 // Byte offsets at which decodeCp932 had to put U+FFFD, in increasing order.
 std::vector<std::size_t> invalidCp932Offsets(std::string_view bytes);
 
+// decodeCp932 and invalidCp932Offsets in one pass.
+std::string decodeCp932(std::string_view bytes, std::vector<std::size_t> &invalidOffsets);
+
 // Encodes UTF-8 text in code page 932 as the platform's table does, the five single bytes
 // included. False when a character has no code, with its byte offset in failedAt and out
 // holding the code of the text before it.

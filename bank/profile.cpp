@@ -3,9 +3,10 @@
 #include "cp932.h"
 
 #include <bit>
-#include <cstring>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -129,23 +130,94 @@ std::uint64_t lineBreakMask(std::string_view bytes, std::size_t start) {
     return mask;
 }
 
+// True when the '[' at bracket heads a section line: only blanks stand between it and a line end
+// or the start of the file.
+bool headsSectionLine(const char *data, std::size_t bracket) {
+    std::size_t start = bracket;
+    while (start > 0 && isBlank(data[start - 1]))
+        --start;
+    return start == 0 || data[start - 1] == '\n' || data[start - 1] == '\r';
+}
+
+// A '[' after a byte of 0x80 or more never heads a line: it is the second byte of a double-byte
+// character (ー, ゼ, 充, 端 ...) or follows one. The searches below look only at a '[' after a
+// byte below 0x80, 64 bytes at a time, so text full of such second bytes is passed over as fast
+// as text without them.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) inline std::uint64_t candidatesAvx2(const char *data) {
+    const __m256i bracket = _mm256_set1_epi8('[');
+    const auto *vectors = reinterpret_cast<const __m256i *>(data);
+    const auto *before = reinterpret_cast<const __m256i *>(data - 1);
+    // The high bit of a byte is set when it is '[' and the byte before it below 0x80.
+    const __m256i low = _mm256_andnot_si256(
+        _mm256_loadu_si256(before), _mm256_cmpeq_epi8(_mm256_loadu_si256(vectors), bracket));
+    const __m256i high =
+        _mm256_andnot_si256(_mm256_loadu_si256(before + 1),
+                            _mm256_cmpeq_epi8(_mm256_loadu_si256(vectors + 1), bracket));
+    if (_mm256_testz_si256(_mm256_or_si256(low, high), _mm256_set1_epi8('\x80'))) return 0;
+    return std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(low))} |
+           std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(high))} << 32;
+}
+#endif
+
+#if defined(__SSE2__)
+std::uint64_t candidatesSse2(const char *data) {
+    const __m128i bracket = _mm_set1_epi8('[');
+    const auto part = [&](int k) {
+        const char *p = data + 16 * k;
+        return _mm_andnot_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(p - 1)),
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), bracket));
+    };
+    const __m128i c0 = part(0), c1 = part(1), c2 = part(2), c3 = part(3);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0) return 0;
+    const auto bits = [](__m128i v, int shift) {
+        return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(v))} << shift;
+    };
+    return bits(c0, 0) | bits(c1, 16) | bits(c2, 32) | bits(c3, 48);
+}
+#endif
+
+// The first '[' at or after at that heads a section line, or where fewer than 64 bytes are left.
+// Candidates(p) has bit i set for a '[' at p[i] after a byte below 0x80.
+template <std::uint64_t (*Candidates)(const char *)>
+[[gnu::always_inline]] inline std::size_t searchBlocks(const char *data, std::size_t at,
+                                                       std::size_t size) {
+    for (; at + BlockSize <= size; at += BlockSize)
+        for (std::uint64_t hits = Candidates(data + at); hits != 0; hits &= hits - 1) {
+            const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
+            if (headsSectionLine(data, i)) return i;
+        }
+    return at;
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) std::size_t searchBlocksAvx2(const char *data, std::size_t at,
+                                                             std::size_t size) {
+    return searchBlocks<candidatesAvx2>(data, at, size);
+}
+#endif
+
 // Position of the '[' that heads the first section line at or after from; the size of the
-// file when there is none. A '[' heads a section line when only blanks stand between it and a
-// line end or the start of the file. Blanks and line ends are below 0x40, never the second byte
-// of a double-byte character, so such a '[' is a character of its own; searching for '[' alone
-// passes over the lines between sections at the speed of memchr.
+// file when there is none. Blanks and line ends are below 0x40, never the second byte of a
+// double-byte character, so such a '[' is a character of its own.
 std::size_t findSectionBracket(std::string_view bytes, std::size_t from) {
     const char *data = bytes.data();
-    for (std::size_t at = from; at < bytes.size(); ++at) {
-        const void *bracket = std::memchr(data + at, '[', bytes.size() - at);
-        if (!bracket) break;
-        at = static_cast<std::size_t>(static_cast<const char *>(bracket) - data);
-        std::size_t start = at;
-        while (start > 0 && isBlank(data[start - 1]))
-            --start;
-        if (start == 0 || data[start - 1] == '\n' || data[start - 1] == '\r') return at;
+    const std::size_t size = bytes.size();
+    std::size_t at = from;
+    if (at == 0) {
+        if (size > 0 && data[0] == '[') return 0;
+        at = 1; // the block searches read the byte before each
     }
-    return bytes.size();
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    at = avx2 ? searchBlocksAvx2(data, at, size) : searchBlocks<candidatesSse2>(data, at, size);
+#elif defined(__SSE2__)
+    at = searchBlocks<candidatesSse2>(data, at, size);
+#endif
+    for (; at < size; ++at)
+        if (data[at] == '[' && headsSectionLine(data, at)) return at;
+    return size;
 }
 
 // False when the section line whose '[' is at bracket cannot be named wanted: a name that is

@@ -11,30 +11,46 @@
 
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-struct Bench {
-    benchbank::TempDir directory{"bench"};
+namespace fs = std::filesystem;
+using benchbank::Text;
+
+// The files are written on first use: a 20 KB and a 2 MB question file and a bank of 50 x 1,000
+// entries of each text, and a bank of 50 x 10,000 entries of the plain text.
+struct Files {
+    fs::path folder;
     int smallEntries = 0;
     int largeEntries = 0;
-
-    Bench() {
-        smallEntries = benchbank::writeQuestionFile(directory.path() / "small.ini", 20 * 1024);
-        largeEntries =
-            benchbank::writeQuestionFile(directory.path() / "large.ini", 2 * 1024 * 1024);
-        benchbank::writeBank(directory.path() / "1000", 1000);
-        benchbank::writeBank(directory.path() / "10000", 10000);
-    }
 };
 
-const Bench &bench() {
-    static Bench instance;
-    return instance;
+const fs::path &root() {
+    static const benchbank::TempDir directory{"bench"};
+    return directory.path();
+}
+
+const Files &files(Text text) {
+    static std::map<Text, Files> made;
+    auto [at, fresh] = made.try_emplace(text);
+    Files &f = at->second;
+    if (fresh) {
+        f.folder = root() / std::to_string(static_cast<int>(text));
+        fs::create_directories(f.folder);
+        f.smallEntries = benchbank::writeQuestionFile(f.folder / "small.ini", 20 * 1024, text);
+        f.largeEntries =
+            benchbank::writeQuestionFile(f.folder / "large.ini", 2 * 1024 * 1024, text);
+        benchbank::writeBank(f.folder / "1000", 1000, {}, text);
+        if (text == Text::Plain) benchbank::writeBank(f.folder / "10000", 10000);
+    }
+    return f;
 }
 
 // The whole file in a buffer that is not zero-filled, as a reader needs it at the least.
@@ -51,9 +67,10 @@ std::unique_ptr<char[]> readWhole(const std::string &path, std::size_t &size) {
 }
 
 // The value of the last entry's type, the farthest a lookup has to go.
-void getIniString(benchmark::State &state, const char *file, int Bench::*entries) {
-    quizra::setProgramDirectory(bench().directory.path().string());
-    const std::string section = "SEC" + std::to_string(bench().*entries);
+void getIniString(benchmark::State &state, Text text, const char *file, int Files::*entries) {
+    const Files &f = files(text);
+    quizra::setProgramDirectory(f.folder.string());
+    const std::string section = "SEC" + std::to_string(f.*entries);
     std::string value;
     for (auto _ : state) {
         IniModule::GetIniString("type", section, file, value);
@@ -62,8 +79,8 @@ void getIniString(benchmark::State &state, const char *file, int Bench::*entries
 }
 
 // The floor: read the whole file, then one memchr over all of it (for a byte it lacks).
-void readAndMemchr(benchmark::State &state, const char *file) {
-    const std::string path = (bench().directory.path() / file).string();
+void readAndMemchr(benchmark::State &state, Text text, const char *file) {
+    const std::string path = (files(text).folder / file).string();
     for (auto _ : state) {
         std::size_t size = 0;
         const auto bytes = readWhole(path, size);
@@ -71,31 +88,49 @@ void readAndMemchr(benchmark::State &state, const char *file) {
     }
 }
 
-BENCHMARK_CAPTURE(getIniString, 20KB, "small.ini", &Bench::smallEntries);
-BENCHMARK_CAPTURE(readAndMemchr, 20KB, "small.ini");
-BENCHMARK_CAPTURE(getIniString, 2MB, "large.ini", &Bench::largeEntries);
-BENCHMARK_CAPTURE(readAndMemchr, 2MB, "large.ini");
-
-void makeMondai(benchmark::State &state, const char *bank) {
-    quizra::setProgramDirectory((bench().directory.path() / bank).string());
+void makeMondai(benchmark::State &state, Text text, const char *bank) {
+    quizra::setProgramDirectory((files(text).folder / bank).string());
     for (auto _ : state)
         modMain::MakeMondai();
 }
 
 // The floor of an exam start: each of the 50 files read once.
-void readBankOnce(benchmark::State &state, const char *bank) {
+void readBankOnce(benchmark::State &state, Text text, const char *bank) {
+    const fs::path folder = files(text).folder / bank;
     for (auto _ : state) {
         for (int i = 0; i < modMain::QuestionCount; ++i) {
             std::size_t size = 0;
-            benchmark::DoNotOptimize(readWhole(
-                (bench().directory.path() / bank / modMain::questionFileName(i)).string(), size));
+            benchmark::DoNotOptimize(
+                readWhole((folder / modMain::questionFileName(i)).string(), size));
         }
     }
 }
 
-BENCHMARK_CAPTURE(makeMondai, 1000_entries, "1000")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(readBankOnce, 1000_entries, "1000")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(makeMondai, 10000_entries, "10000")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(readBankOnce, 10000_entries, "10000")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(getIniString, 20KB, Text::Plain, "small.ini", &Files::smallEntries);
+BENCHMARK_CAPTURE(readAndMemchr, 20KB, Text::Plain, "small.ini");
+BENCHMARK_CAPTURE(makeMondai, 10000_entries, Text::Plain, "10000")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readBankOnce, 10000_entries, Text::Plain, "10000")->Unit(benchmark::kMillisecond);
+
+// Each figure on every text, beside its floor: the names end in _plain, _sample, _long_vowel and
+// _katakana.
+const bool registered = [] {
+    const std::pair<Text, std::string> texts[] = {{Text::Plain, "plain"},
+                                                  {Text::Sample, "sample"},
+                                                  {Text::LongVowel, "long_vowel"},
+                                                  {Text::Katakana, "katakana"}};
+    for (const auto &[text, name] : texts) {
+        benchmark::RegisterBenchmark(("getIniString/2MB_" + name).c_str(), getIniString, text,
+                                     "large.ini", &Files::largeEntries);
+        benchmark::RegisterBenchmark(("readAndMemchr/2MB_" + name).c_str(), readAndMemchr, text,
+                                     "large.ini");
+        benchmark::RegisterBenchmark(("makeMondai/1000_entries_" + name).c_str(), makeMondai, text,
+                                     "1000")
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("readBankOnce/1000_entries_" + name).c_str(), readBankOnce,
+                                     text, "1000")
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
 
 } // namespace

@@ -43,6 +43,7 @@ def shapes():
     """Each bank's shape by name; question files 2 to 50 hold one entry where not said."""
     return {
         "50 files x 1,000 entries": lambda n: question_file(1000),
+        "50 files x 10,000 entries": lambda n: question_file(10000),
         "one file of 32,767 entries": lambda n: question_file(32767 if n == 1 else 1),
         "one file of 100,000 sections": lambda n: (
             question_file(100000, 32767) if n == 1 else question_file(1)),

@@ -6,9 +6,12 @@
 #include "reference_profile.h"
 
 #include "bankcheck.h"
+#include "cp932.h"
+#include "decodedfile.h"
 #include "error.h"
 #include "files.h"
 #include "modMain.h"
+#include "profileindex.h"
 #include "random.h"
 #include "report.h"
 #include "tools/fake_choices.h"
@@ -100,6 +103,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     check(missing == 49, "the 49 missing files are not each reported once");
     check(bankcheck::exitStatus(diagnostics) == 2, "missing files do not give exit status 2");
+
+    // The check decodes the file once: each value comes out as decoding it alone gives it.
+    const bankcheck::ProfileIndex index(bytes);
+    const bankcheck::DecodedFile decoded(bytes);
+    for (const auto &section : index.sections())
+        for (const auto &key : section.keys)
+            check(decoded.value(key) == quizra::decodeCp932(bankcheck::ProfileIndex::value(key)),
+                  "a value read from the decoded file differs from the value decoded alone");
 
     std::ostringstream text, json;
     bankcheck::printText(text, diagnostics, 50);

@@ -118,6 +118,22 @@ TEST(ProfileValue, TrailBytesThatLookLikeBracketsStayInTheName) {
     EXPECT_EQ(quizra::profileValue(bytes, "\x83", "k"), "");
 }
 
+TEST(ProfileValue, FindsHeadersWhereverTheyFallAmidSecondBytesThatAreBrackets) {
+    // ー is 0x81 0x5B. Lines of every length put the headers at every place within the blocks
+    // the search takes at once, and each section ends in what would head the next one if a
+    // second byte 0x5B were taken for '['.
+    std::string bytes;
+    for (int n = 0; n < 100; ++n) {
+        const std::string next = "S" + std::to_string(n + 1);
+        bytes += std::string((n + 1) % 3, ' ') + "[S" + std::to_string(n) + "]\r\nt=";
+        for (int i = 0; i < n; ++i)
+            bytes += "\x81[";
+        bytes += "\x81[" + next + "]\r\nk=" + std::to_string(n) + "\r\n\x81[" + next + "]\r\n";
+    }
+    for (int n = 0; n < 100; ++n)
+        EXPECT_EQ(quizra::profileValue(bytes, "S" + std::to_string(n), "k"), std::to_string(n));
+}
+
 TEST(ProfileValue, CaseIsFoldedOnlyForSingleByteLetters) {
     // 0x82 0x60 and 0x82 0x41 differ only in a trail byte that is an ASCII letter.
     const std::string bytes = "[s]\r\n\x82\x60=upper\r\n";

@@ -227,6 +227,10 @@ const Case Cases[] = {
      entryWith("bun=q\n" + Choices.substr(0, 21) + "ANS4=" + std::string(41, 'x') +
                "\nans=1\ntype=1\n"),
      {{8, W, "ANS4 is 410 px wide but only 400 px show one below the other (type=1): shorten it"}}},
+    {"JapaneseChoiceAndPictureNameMeasuredAndLookedUpAsRead",
+     entryWith("bun=q\nans1=\t\"ーーーー\" \nans2=b\nans3=c\nans4=d\nans=1\nbmp=図ー.png\n"),
+     {{5, W, "ans1 is 120 px wide but only 100 px show side by side"},
+      {10, E, "picture 図ー.png is not found"}}},
     {"ChoiceMeasuredAsReadFitsUpToTheEdge",
      entryWith("bun=q\nans1=\"0123456789\"\nans2=b\n" + Choices.substr(14) + "ans=1\n"),
      {}},

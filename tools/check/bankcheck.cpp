@@ -74,10 +74,10 @@ std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_vie
         findings.error(0, quizra::integerText(static_cast<long>(lines)) +
                               " lines, too many to check (a full file of 32767 entries has "
                               "about 330000)");
-    else if (checkEncoding(bytes, findings)) {
+    else if (const DecodedFile decoded(bytes); checkEncoding(bytes, decoded, findings)) {
         const ProfileIndex index(bytes);
         checkStructure(index, bytes.starts_with("\xEF\xBB\xBF"), findings);
-        checkEntries(index, pictures, choices, findings);
+        checkEntries(index, decoded, pictures, choices, findings);
     }
     std::stable_sort(diagnostics.begin(), diagnostics.end(),
                      [](const Diagnostic &a, const Diagnostic &b) { return a.line < b.line; });

@@ -54,7 +54,7 @@ std::string invalidBytesMessage(std::string_view bytes, const std::vector<std::s
 
 } // namespace
 
-bool checkEncoding(std::string_view bytes, Findings &findings) {
+bool checkEncoding(std::string_view bytes, const DecodedFile &decoded, Findings &findings) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         findings.error(0, "is UTF-16 (byte-order mark " + hexByte(bytes[0]) + " " +
                               hexByte(bytes[1]) + "): save it as Shift-JIS");
@@ -72,8 +72,8 @@ bool checkEncoding(std::string_view bytes, Findings &findings) {
         findings.error(0, "is UTF-8, not Shift-JIS: its Japanese text reads as garbage "
                           "(convert it with iconv -f UTF-8 -t CP932)");
 
-    const std::vector<std::size_t> invalid =
-        utf8 ? std::vector<std::size_t>() : quizra::invalidCp932Offsets(bytes);
+    static const std::vector<std::size_t> none;
+    const std::vector<std::size_t> &invalid = utf8 ? none : decoded.invalidOffsets();
     // Bytes of a byte-order mark are reported as such, not as invalid Shift-JIS.
     auto nextInvalid = std::lower_bound(invalid.begin(), invalid.end(),
                                         bytes.starts_with(Utf8Bom) ? Utf8Bom.size() : 0);

@@ -137,9 +137,9 @@ int checkType(const Section &entry, Findings &findings) {
     return *number.value;
 }
 
-void checkPicture(const ProfileLine &key, bool stacked, const PictureLoader &pictures,
-                  Findings &findings) {
-    const std::string bmp = shown(ProfileIndex::value(key));
+void checkPicture(const ProfileLine &key, bool stacked, const DecodedFile &decoded,
+                  const PictureLoader &pictures, Findings &findings) {
+    const std::string bmp = decoded.value(key);
     if (bmp.empty()) return;
     const Picture picture = pictures.load(bmp);
     const std::string named = "picture " + bmp;
@@ -184,8 +184,8 @@ bool isEntryKey(std::string_view name) {
     return false;
 }
 
-void checkEntry(const Section &entry, const PictureLoader &pictures, const ChoiceMeter &choices,
-                Findings &findings) {
+void checkEntry(const Section &entry, const DecodedFile &decoded, const PictureLoader &pictures,
+                const ChoiceMeter &choices, Findings &findings) {
     const std::string quoted = "[" + shown(entry.header.name) + "]";
     if (const ProfileLine *bun = ProfileIndex::find(entry, "bun"); !bun)
         findings.error(entry.header.number, "no bun in " + quoted + ": the question has no text");
@@ -203,8 +203,8 @@ void checkEntry(const Section &entry, const PictureLoader &pictures, const Choic
     checkAnswer(entry, findings);
     const bool stacked = checkType(entry, findings) == 1;
     if (const ProfileLine *bmp = ProfileIndex::find(entry, "bmp"))
-        checkPicture(*bmp, stacked, pictures, findings);
-    checkChoiceWidths(entry, stacked, choices, findings);
+        checkPicture(*bmp, stacked, decoded, pictures, findings);
+    checkChoiceWidths(entry, stacked, decoded, choices, findings);
 
     for (const ProfileLine &key : entry.keys) {
         // Repeated keys and lines without '=' have their own reports.
@@ -295,8 +295,8 @@ void checkPresence(const ProfileIndex &index, const Draw &draw, std::size_t line
 
 } // namespace
 
-void checkEntries(const ProfileIndex &index, const PictureLoader &pictures,
-                  const ChoiceMeter &choices, Findings &findings) {
+void checkEntries(const ProfileIndex &index, const DecodedFile &decoded,
+                  const PictureLoader &pictures, const ChoiceMeter &choices, Findings &findings) {
     const std::optional<Draw> draw = checkCount(index, findings);
     if (!draw) return;
     const Section *count = index.find("COUNT");
@@ -307,7 +307,7 @@ void checkEntries(const ProfileIndex &index, const PictureLoader &pictures,
         const std::optional<long> k = entryOfSection(section.header.name);
         if (!k) continue;
         if (*k >= std::max(draw->first, 1L) && *k <= draw->last)
-            checkEntry(section, pictures, choices, findings);
+            checkEntry(section, decoded, pictures, choices, findings);
         else
             findings.warning(section.header.number,
                              sectionText(*k) + " is never drawn: " +

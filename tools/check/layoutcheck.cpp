@@ -15,13 +15,13 @@ bool cut(const ChoiceWidth &width) {
 
 } // namespace
 
-void checkChoiceWidths(const ProfileIndex::Section &entry, bool stacked, const ChoiceMeter &meter,
-                       Findings &findings) {
+void checkChoiceWidths(const ProfileIndex::Section &entry, bool stacked, const DecodedFile &decoded,
+                       const ChoiceMeter &meter, Findings &findings) {
     std::array<const quizra::ProfileLine *, 4> keys{};
     std::array<std::string, 4> texts;
     for (std::size_t c = 0; c < 4; ++c) {
         keys[c] = ProfileIndex::find(entry, "ans" + quizra::integerText(static_cast<long>(c + 1)));
-        if (keys[c]) texts[c] = shown(ProfileIndex::value(*keys[c]));
+        if (keys[c]) texts[c] = decoded.value(*keys[c]);
     }
     const std::array<ChoiceWidth, 4> widths = meter.measure(texts, stacked);
     std::optional<std::array<ChoiceWidth, 4>> ifStacked; // side by side: would stacking help?

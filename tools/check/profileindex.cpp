@@ -54,7 +54,7 @@ const ProfileIndex::Section *ProfileIndex::find(std::string_view name) const {
 const quizra::ProfileLine *ProfileIndex::find(const Section &section, std::string_view name) {
     if (section.keys.size() <= ScannedKeys) {
         for (const quizra::ProfileLine &key : section.keys)
-            if (quizra::sameName(key.name, name)) return &key;
+            if (key.name.size() == name.size() && quizra::sameName(key.name, name)) return &key;
         return nullptr;
     }
     const auto found = section.firstKeys.find(folded(name));

@@ -22,11 +22,19 @@ QtChoiceMeter::QtChoiceMeter(frmSiken &window) : window_(window) {
 
 std::array<ChoiceWidth, 4> QtChoiceMeter::measure(const std::array<std::string, 4> &texts,
                                                   bool stacked) const {
+    // Bounds the memory of a bank whose choices are all different.
+    constexpr std::size_t MaxRemembered = 1 << 16;
     std::array<ChoiceWidth, 4> widths;
     for (std::size_t k = 0; k < 4; ++k) {
-        QRadioButton &choice = window_.Option1(static_cast<long>(k));
-        choice.setText(frmSiken::choiceCaption(static_cast<int>(k), texts[k]));
-        widths[k] = {choice.sizeHint().width(), shown_[stacked][k]};
+        auto &known = needed_[k];
+        auto found = known.find(texts[k]);
+        if (found == known.end()) {
+            if (known.size() >= MaxRemembered) known.clear();
+            QRadioButton &choice = window_.Option1(static_cast<long>(k));
+            choice.setText(frmSiken::choiceCaption(static_cast<int>(k), texts[k]));
+            found = known.emplace(texts[k], choice.sizeHint().width()).first;
+        }
+        widths[k] = {found->second, shown_[stacked][k]};
     }
     return widths;
 }

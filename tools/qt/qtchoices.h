@@ -2,6 +2,9 @@
 
 #include "choices.h"
 
+#include <string>
+#include <unordered_map>
+
 class frmSiken;
 
 namespace bankcheck {
@@ -19,6 +22,9 @@ public:
 private:
     frmSiken &window_;
     std::array<int, 4> shown_[2] = {}; // side by side, stacked
+    // The width each choice needs, by its text: a caption is laid out once however often a bank
+    // repeats it ("1年", "正しい").
+    mutable std::array<std::unordered_map<std::string, int>, 4> needed_;
 };
 
 } // namespace bankcheck
