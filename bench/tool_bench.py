@@ -3,6 +3,9 @@
 
 usage: bench/tool_bench.py [QUIZRA_CHECK] [RUNS]   (default build/quizra-check, 3 runs)
 
+A second table times preview against its goals: the first run on 50 x 100 entries, a run after
+one changed entry into the same folder, and a first run on the sample bank.
+
 Each figure is the median wall time of RUNS runs (time.monotonic_ns() around the launch) and the
 largest peak memory (ru_maxrss from os.wait4). The banks are written to a temporary folder in
 code page 932 with CRLF, entries shaped like those of bench/bank.cpp; a bank's spreadsheet for
@@ -69,6 +72,31 @@ def timed(args):
     return elapsed, usage.ru_maxrss / 1024, os.waitstatus_to_exitcode(status)
 
 
+SAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample")
+
+
+def preview_goals(root):
+    """(what, goal in seconds, runs) for each preview goal."""
+    bank, out = os.path.join(root, "preview-bank"), os.path.join(root, "preview-out")
+    os.makedirs(bank)
+    for n in range(1, 51):
+        write(bank, n, question_file(100))
+
+    def fresh(folder):
+        shutil.rmtree(out, ignore_errors=True)
+        return timed([TOOL, "preview", folder, "-o", out])
+
+    def one_changed(k):
+        write(bank, 7, question_file(100).replace("[SEC50]\r\nbun=", f"[SEC50]\r\nbun={k}", 1))
+        return timed([TOOL, "preview", bank, "-o", out])
+
+    return [
+        ("first run, 50 files x 100 entries", 20, [fresh(bank) for _ in range(RUNS)]),
+        ("after one changed entry", 2, [one_changed(k) for k in range(RUNS)]),
+        ("first run, the sample bank", 1.5, [fresh(SAMPLE) for _ in range(RUNS)]),
+    ]
+
+
 def main():
     root = tempfile.mkdtemp(prefix="quizra-tool-bench-")
     try:
@@ -91,6 +119,12 @@ def main():
                 seconds = statistics.median(r[0] for r in runs)
                 memory = max(r[1] for r in runs)
                 print(f"| {name} | {command} | {seconds:.2f} | {memory:.0f} | {runs[-1][2]} |")
+        print("\n| preview | median s | goal s | peak MiB | exit |")
+        print("|---|---|---|---|---|")
+        for what, goal, runs in preview_goals(root):
+            seconds = statistics.median(r[0] for r in runs)
+            memory = max(r[1] for r in runs)
+            print(f"| {what} | {seconds:.2f} | {goal} | {memory:.0f} | {runs[-1][2]} |")
     finally:
         shutil.rmtree(root)
 

@@ -60,6 +60,8 @@ TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
 
         const spreadsheet::Build built = spreadsheet::build("bank.csv", csv.str(), original.str());
         expectDiagnostics(built.diagnostics, {});
+        // Each section under the spreadsheet row it came from, for the preview to name.
+        EXPECT_NE(built.files[0].find("\r\n; row 2\r\n[SEC1]\r\n"), std::string::npos);
         ASSERT_EQ(spreadsheet::writeQuestionFiles(rebuilt.str(), built.files), "");
         const auto after = readBank(rebuilt.str());
         for (std::size_t f = 0; f < before.size(); ++f) {
