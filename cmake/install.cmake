@@ -9,6 +9,9 @@ set(QUIZRA_APP_ID org.quizra.Quizra)
 set(QUIZRA_PROGRAMS quizra)
 if(TARGET quizra-check)
     list(APPEND QUIZRA_PROGRAMS quizra-check)
+    # Its messages in other languages, looked up beside the program.
+    install(DIRECTORY ${CMAKE_BINARY_DIR}/translations/ DESTINATION ${QUIZRA_PROGRAM_DIR}/translations
+        FILES_MATCHING PATTERN "*.qm")
 endif()
 install(TARGETS ${QUIZRA_PROGRAMS} RUNTIME DESTINATION ${QUIZRA_PROGRAM_DIR})
 install(DIRECTORY sample/ DESTINATION ${QUIZRA_PROGRAM_DIR}

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic libpng-dev
+    qt6-base-dev qt6-translations-l10n qt6-l10n-tools libxkbcommon-dev fonts-ipafont-gothic libpng-dev
     libgtest-dev libbenchmark-dev libcsv-dev
     desktop-file-utils appstream dpkg-dev
     xvfb xauth metacity xdotool x11-utils imagemagick # the desktop test

@@ -20,6 +20,7 @@
 #include "qtchoices.h"
 #include "qtpictures.h"
 #include "renderingkey.h"
+#include "translation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -216,8 +217,9 @@ int preview(Arguments arguments) {
         return failed(pageFailure);
     const std::size_t entries = drawn.pictures.size();
     std::cout << (std::filesystem::path(parsed.output) / "index.html").string() << ": " << entries
-              << (entries == 1 ? " entry" : " entries") << " of " << modMain::QuestionCount
-              << " files (" << drawn.count << " drawn, " << entries - drawn.count << " unchanged); "
+              << (entries == 1 ? check::tr(" entry") : check::tr(" entries")) << check::tr(" of ")
+              << modMain::QuestionCount << check::tr(" files (") << drawn.count
+              << check::tr(" drawn, ") << entries - drawn.count << check::tr(" unchanged); ")
               << countedProblems(diagnostics) << '\n';
     return 0;
 }

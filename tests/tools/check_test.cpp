@@ -109,6 +109,11 @@ TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
     EXPECT_EQ(got.out, "TOI2.ini:10: warning: [SEC 2] is not [SEC2]: the program never reads it\n"
                        "50 files checked: 0 errors, 1 warning\n");
     EXPECT_EQ(got.status, 1);
+    // In Japanese, the place and the severity stay as tools parse them.
+    const Outcome ja = run("cd " + bank.str() + " && LC_ALL=ja_JP.UTF-8 " + check("check"));
+    EXPECT_EQ(ja.out.substr(0, ja.out.find('\n')),
+              "TOI2.ini:10: warning: [SEC 2] は [SEC2] ではありません: "
+              "プログラムはこのセクションを読みません");
 }
 
 TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesControls) {
@@ -181,7 +186,7 @@ TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
           "preview -o a -o b", "export -o", "export a b", "build", "build a b c"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
-        EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
+        EXPECT_EQ(got.out.rfind("usage:\n  quizra-check get", 0), 0u) << arguments;
     }
 }
 

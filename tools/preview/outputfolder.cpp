@@ -2,6 +2,7 @@
 
 #include "modMain.h"
 #include "profile.h"
+#include "translation.h"
 
 #include <atomic>
 #include <cerrno>
@@ -39,7 +40,7 @@ OutputFolder::OutputFolder(const std::string &path) {
     std::filesystem::create_directories(path, failure);
     if (!failure) descriptor_ = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (failure || descriptor_ < 0) {
-        problem_ = "cannot create the folder " + path + ": " +
+        problem_ = check::tr("cannot create the folder ") + path + ": " +
                    (failure ? failure.message() : std::strerror(errno));
         return;
     }
@@ -53,7 +54,7 @@ OutputFolder::~OutputFolder() {
 void OutputFolder::checkContents(const std::string &path) {
     DIR *listing = fdopendir(dup(descriptor_));
     if (!listing) {
-        problem_ = "cannot read the folder " + path + ": " + std::strerror(errno);
+        problem_ = check::tr("cannot read the folder ") + path + ": " + std::strerror(errno);
         return;
     }
     bool manifest = false, otherFiles = false;
@@ -61,8 +62,8 @@ void OutputFolder::checkContents(const std::string &path) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
         if (isQuestionFile(name)) {
-            problem_ = path + " holds a bank (" + std::string(name) +
-                       "): name a folder of its own for the preview";
+            problem_ = path + check::tr(" holds a bank (") + std::string(name) +
+                       check::tr("): name a folder of its own for the preview");
             break;
         }
         manifest = manifest || name == ManifestName;
@@ -70,7 +71,8 @@ void OutputFolder::checkContents(const std::string &path) {
     }
     closedir(listing);
     if (problem_.empty() && otherFiles && !manifest)
-        problem_ = path + " holds files that preview did not write: name a new or empty folder";
+        problem_ =
+            path + check::tr(" holds files that preview did not write: name a new or empty folder");
 }
 
 std::string OutputFolder::write(const std::string &name, std::string_view bytes) const {
@@ -89,7 +91,7 @@ std::string OutputFolder::write(const std::string &name, std::string_view bytes)
         return {};
     const std::string reason = std::strerror(written ? errno : writeError);
     if (file >= 0) unlinkat(descriptor_, temporary.c_str(), 0);
-    return "cannot write " + name + ": " + reason;
+    return check::tr("cannot write ") + name + ": " + reason;
 }
 
 std::optional<std::size_t> OutputFolder::fileSize(const std::string &name) const {

@@ -2,6 +2,7 @@
 
 #include "outputfolder.h"
 #include "pngencode.h"
+#include "translation.h"
 
 namespace check {
 
@@ -20,7 +21,7 @@ void PictureWriter::write(const std::string &name, std::string key, QImage image
         const std::string bytes = fastPng(image);
         image = QImage(); // its memory goes back before the next one is rendered
         const std::string failure =
-            bytes.empty() ? "cannot encode " + name : folder_.write(name, bytes);
+            bytes.empty() ? check::tr("cannot encode ") + name : folder_.write(name, bytes);
         {
             const std::lock_guard lock(mutex_);
             if (failure.empty())

@@ -5,6 +5,7 @@
 #include "numbers.h"
 #include "profile.h"
 #include "terminaltext.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <map>
@@ -68,8 +69,9 @@ std::string number(long n) {
     return quizra::integerText(n);
 }
 
-std::string counted(std::size_t count, const std::string &what) {
-    return number(static_cast<long>(count)) + " " + what + (count == 1 ? "" : "s");
+// "1 error", "3 errors": one and many given, as languages make them.
+std::string counted(std::size_t count, const std::string &one, const std::string &many) {
+    return number(static_cast<long>(count)) + " " + (count == 1 ? one : many);
 }
 
 const char *severityName(Severity severity) {
@@ -113,18 +115,18 @@ const bankread::Field &field(const bankread::Entry &entry, std::string_view key)
 // "(2) 右舷標識" for ans=2; otherwise what ans holds and that no choice is correct.
 std::string correctAnswer(const bankread::Entry &entry) {
     const bankread::Field &ans = field(entry, "ans");
-    if (!ans.number) return "ans=" + html(ans.text) + " overflows";
+    if (!ans.number) return "ans=" + html(ans.text) + check::tr(" overflows");
     if (*ans.number < 1 || *ans.number > 4)
-        return "ans=" + html(ans.text) + ": no choice is marked correct";
+        return "ans=" + html(ans.text) + check::tr(": no choice is marked correct");
     const long k = *ans.number;
     return "(" + number(k) + ") " + html(field(entry, "ans" + number(k)).text);
 }
 
 // "line 40", and "spreadsheet row 12" when build wrote the entry from one.
 std::string place(const PreviewRow &row) {
-    std::string text = "line " + number(static_cast<long>(row.firstLine));
+    std::string text = check::tr("line ") + number(static_cast<long>(row.firstLine));
     if (row.spreadsheetRow > 0)
-        text += ", spreadsheet row " + number(static_cast<long>(row.spreadsheetRow));
+        text += check::tr(", spreadsheet row ") + number(static_cast<long>(row.spreadsheetRow));
     return text;
 }
 
@@ -161,9 +163,10 @@ public:
     void write(std::string_view folder, const std::vector<Diagnostic> &diagnostics) {
         placeAll(diagnostics);
         out_ << "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-             << "<title>Quizra preview: " << html(folder) << "</title>\n<style>" << Style
-             << "</style>\n</head>\n<body>\n<h1>Quizra preview: " << html(folder) << "</h1>\n"
-             << "<p>Every entry the draw can pick, as the exam window shows it; "
+             << "<title>" << check::tr("Quizra preview: ") << html(folder) << "</title>\n<style>"
+             << Style << "</style>\n</head>\n<body>\n<h1>" << check::tr("Quizra preview: ")
+             << html(folder) << "</h1>\n<p>"
+             << check::tr("Every entry the draw can pick, as the exam window shows it; ")
              << countedProblems(diagnostics) << ".</p>\n<nav>";
         for (std::size_t i = 0; i < files_.size(); ++i)
             out_ << "<a href=\"#" << html(files_[i].file.name) << "\"" << worstClass(byFile_[i])
@@ -213,9 +216,9 @@ private:
         std::stable_sort(problems.begin(), problems.end(), [](const Problem &a, const Problem &b) {
             return a.diagnostic->severity > b.diagnostic->severity;
         });
-        out_ << "<section id=\"problems\"><h2>Problems</h2>\n";
+        out_ << "<section id=\"problems\"><h2>" << check::tr("Problems") << "</h2>\n";
         if (problems.empty()) {
-            out_ << "<p class=\"clean\">No problems found.</p></section>\n";
+            out_ << "<p class=\"clean\">" << check::tr("No problems found.") << "</p></section>\n";
             return;
         }
         out_ << "<ol class=\"problems\">\n";
@@ -226,7 +229,7 @@ private:
             out_ << "</li>\n";
         }
         out_ << "</ol></section>\n<input type=\"checkbox\" id=\"only\"> <label for=\"only\">"
-             << "Show only the entries with problems</label>\n";
+             << check::tr("Show only the entries with problems") << "</label>\n";
     }
 
     void writeFile(int index) {
@@ -234,13 +237,16 @@ private:
         const bankread::QuestionFile &file = files_[i].file;
         const std::vector<PreviewRow> &rows = files_[i].rows;
         out_ << "<section" << (byFile_[i].empty() ? "" : " class=\"problem\"") << ">\n<h2 id=\""
-             << html(file.name) << "\">" << html(file.name) << ": question " << index + 1
+             << html(file.name) << "\">" << html(file.name) << check::tr(": question ") << index + 1
              << "</h2>\n<p>" << html(file.state) << ", ALL=" << html(file.countText);
         if (!file.entries.empty())
-            out_ << ", " << (file.entries.size() == 1 ? "every exam takes " : "exams draw ") << '['
-                 << html(file.entries.front().section) << ']'
-                 << (file.entries.size() == 1 ? ""
-                                              : " to [" + html(file.entries.back().section) + "]");
+            out_ << ", "
+                 << (file.entries.size() == 1 ? check::tr("every exam takes ")
+                                              : check::tr("exams draw "))
+                 << '[' << html(file.entries.front().section) << ']'
+                 << (file.entries.size() == 1
+                         ? ""
+                         : check::tr(" to [") + html(file.entries.back().section) + "]");
         out_ << "</p>\n";
         writeDiagnostics(out_, placed_[i].ofFile);
 
@@ -254,9 +260,11 @@ private:
             while (last + 1 < rows.size() && rows[last + 1].firstLine == 0)
                 ++last;
             out_ << "<div class=\"entry\"><div><h3>[" << html(rows[r].entry->section) << ']'
-                 << (last == r ? "" : " to [" + html(rows[last].entry->section) + "]")
-                 << "</h3><p>Not in the file: an exam that draws " << (last == r ? "it" : "one")
-                 << " shows question " << index + 1 << " empty.</p></div></div>\n";
+                 << (last == r ? "" : check::tr(" to [") + html(rows[last].entry->section) + "]")
+                 << "</h3><p>" << check::tr("Not in the file: an exam that draws ")
+                 << (last == r ? check::tr("it") : check::tr("one"))
+                 << check::tr(" shows question ") << index + 1 << check::tr(" empty.")
+                 << "</p></div></div>\n";
             r = last;
         }
         out_ << "</section>\n";
@@ -271,8 +279,8 @@ private:
              << "\" id=\"" << html(entryName(index, entry.section)) << "\">";
         if (row.picture.empty())
             out_ << "<div class=\"none\" style=\"width:" << thumbnailWidth_
-                 << "px;height:" << thumbnailHeight_
-                 << "px\">An exam that draws it does not start.</div>";
+                 << "px;height:" << thumbnailHeight_ << "px\">"
+                 << check::tr("An exam that draws it does not start.") << "</div>";
         else
             out_ << "<a href=\"" << html(row.picture) << "\"><img src=\"" << html(row.picture)
                  << "\" width=\"" << thumbnailWidth_ << "\" height=\"" << thumbnailHeight_
@@ -282,8 +290,9 @@ private:
         if (!diagnostics.empty())
             out_ << " <span class=\"mark " << severityName(worst(diagnostics)) << "\">"
                  << severityName(worst(diagnostics)) << "</span>";
-        out_ << "</h3>\n<p>Correct answer: " << correctAnswer(entry) << "</p>\n";
-        if (diagnostics.empty()) out_ << "<p class=\"clean\">No problems found.</p>\n";
+        out_ << "</h3>\n<p>" << check::tr("Correct answer: ") << correctAnswer(entry) << "</p>\n";
+        if (diagnostics.empty())
+            out_ << "<p class=\"clean\">" << check::tr("No problems found.") << "</p>\n";
         writeDiagnostics(out_, diagnostics);
         out_ << "</div></div>\n";
     }
@@ -303,8 +312,11 @@ std::string entryName(int index, const std::string &section) {
 }
 
 std::string countedProblems(const std::vector<Diagnostic> &diagnostics) {
-    return counted(bankcheck::countOf(diagnostics, Severity::Error), "error") + ", " +
-           counted(bankcheck::countOf(diagnostics, Severity::Warning), "warning");
+    return counted(bankcheck::countOf(diagnostics, Severity::Error), check::tr("error"),
+                   check::tr("errors")) +
+           ", " +
+           counted(bankcheck::countOf(diagnostics, Severity::Warning), check::tr("warning"),
+                   check::tr("warnings"));
 }
 
 void writePreviewPage(std::ostream &out, std::string_view folder,

@@ -1,5 +1,7 @@
 #include "progressline.h"
 
+#include "translation.h"
+
 #include <cstdio>
 #include <string>
 #include <unistd.h>
@@ -34,8 +36,10 @@ void ProgressLine::show(std::size_t done) {
     const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(now - start_);
     const auto left =
         std::chrono::duration_cast<std::chrono::seconds>((now - start_) * (total_ - done) / done);
-    std::fprintf(stderr, "\r%zu of %zu entries, %s elapsed, %s left\x1b[K", done, total_,
-                 clockText(elapsed).c_str(), clockText(left).c_str());
+    const std::string line = std::to_string(done) + check::tr(" of ") + std::to_string(total_) +
+                             check::tr(" entries, ") + clockText(elapsed) +
+                             check::tr(" elapsed, ") + clockText(left) + check::tr(" left");
+    std::fprintf(stderr, "\r%s\x1b[K", line.c_str());
     std::fflush(stderr);
     shown_ = true;
 }

@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>check</name>
+    <message>
+        <source>question </source>
+        <translation>問題 </translation>
+    </message>
+    <message>
+        <source>larger than </source>
+        <translation>大きすぎます (</translation>
+    </message>
+    <message>
+        <source> MiB, more than the program reads: no exam will start</source>
+        <translation> MiB を超え、プログラムが読める大きさではありません): 試験は始まりません</translation>
+    </message>
+    <message>
+        <source>cannot be read (</source>
+        <translation>読めません (</translation>
+    </message>
+    <message>
+        <source> of every exam is empty</source>
+        <translation> はどの試験でも空になります</translation>
+    </message>
+    <message>
+        <source> lines, too many to check (a full file of 32767 entries has about 330000)</source>
+        <translation> 行: 行が多すぎて検査できません (32767 項目の満杯のファイルでも約 330000 行です)</translation>
+    </message>
+    <message>
+        <source>found only ignoring case: the program looks for </source>
+        <translation>大文字と小文字を区別しないと見つかりません: プログラムが探す名前は </translation>
+    </message>
+    <message>
+        <source>is a symbolic link to </source>
+        <translation>シンボリックリンクです。リンク先は </translation>
+    </message>
+    <message>
+        <source>, outside the bank folder: the program reads it all the same</source>
+        <translation> で、問題集フォルダーの外ですが、プログラムはそのまま読みます</translation>
+    </message>
+    <message>
+        <source>missing: </source>
+        <translation>ありません: </translation>
+    </message>
+    <message>
+        <source>cannot be checked: not enough memory</source>
+        <translation>検査できません: メモリーが足りません</translation>
+    </message>
+    <message>
+        <source>cannot be checked: </source>
+        <translation>検査できません: </translation>
+    </message>
+    <message>
+        <source>… and </source>
+        <translation>… ほかに </translation>
+    </message>
+    <message>
+        <source> more in </source>
+        <translation> 件 (</translation>
+    </message>
+    <message>
+        <source> (--all shows them)</source>
+        <translation>)。--all ですべて表示します</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source> checked: </source>
+        <translation>を検査しました: </translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>件のエラー</translation>
+    </message>
+    <message>
+        <source>errors</source>
+        <translation>件のエラー</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>件の警告</translation>
+    </message>
+    <message>
+        <source>warnings</source>
+        <translation>件の警告</translation>
+    </message>
+    <message>
+        <source>line </source>
+        <translation>行 </translation>
+    </message>
+    <message>
+        <source> is not [</source>
+        <translation> は [</translation>
+    </message>
+    <message>
+        <source>]: the program never reads it</source>
+        <translation>] ではありません: プログラムはこのセクションを読みません</translation>
+    </message>
+    <message>
+        <source> is never read: the program reads [COUNT] and [SEC1], [SEC2], …</source>
+        <translation> は読まれません: プログラムが読むのは [COUNT] と [SEC1]、[SEC2]、… です</translation>
+    </message>
+    <message>
+        <source>no &apos;=&apos; in this line: it reads as an empty key &apos;</source>
+        <translation>この行に &apos;=&apos; がありません: 空のキー &apos;</translation>
+    </message>
+    <message>
+        <source>&apos; (a value cannot go on over several lines)</source>
+        <translation>&apos; として読まれます (値を複数の行にまたがって書くことはできません)</translation>
+    </message>
+    <message>
+        <source> again in [</source>
+        <translation> が [</translation>
+    </message>
+    <message>
+        <source>]: the program reads the first, on </source>
+        <translation>] に重複しています: プログラムが読むのは最初のもの、</translation>
+    </message>
+    <message>
+        <source>key line before the first section: never read</source>
+        <translation>最初のセクションより前のキー行です: 読まれません</translation>
+    </message>
+    <message>
+        <source>no &apos;]&apos; closes the section name: it reads as </source>
+        <translation>セクション名を閉じる &apos;]&apos; がありません: 次のように読まれます </translation>
+    </message>
+    <message>
+        <source> again: the program reads only the first, on </source>
+        <translation> が重複しています: プログラムが読むのは最初のものだけです、</translation>
+    </message>
+    <message>
+        <source>Prints one value of a question file as the program reads it.</source>
+        <translation>問題ファイルの値を一つ、プログラムが読むとおりに表示します。</translation>
+    </message>
+    <message>
+        <source>Prints every question file and every value the draw can reach.</source>
+        <translation>すべての問題ファイルと、出題で使われうるすべての値を表示します。</translation>
+    </message>
+    <message>
+        <source>Checks a bank for every problem an author can make: FILE:LINE: error|warning: message. Shows twenty problems a file unless --all is given. Exit status 0 when clean, 1 with warnings only, 2 with errors.</source>
+        <translation>問題集を検査し、作成者が起こしうるすべての問題を FILE:LINE: error|warning: メッセージ の形で示します。--all を付けない限り、1 ファイルにつき 20 件まで表示します。終了コードは問題なしで 0、警告のみで 1、エラーありで 2 です。</translation>
+    </message>
+    <message>
+        <source>Draws every entry the draw can pick with the exam window into OUTDIR, with OUTDIR/index.html listing the bank&apos;s problems and its entries. A later run into the same folder redraws only the entries that changed.</source>
+        <translation>出題されうるすべての項目を試験画面で描いて OUTDIR に保存し、問題集の問題点と項目の一覧を OUTDIR/index.html に書きます。同じフォルダーへの 2 回目以降の実行では、変わった項目だけを描き直します。</translation>
+    </message>
+    <message>
+        <source>Writes the bank as one spreadsheet (CSV, UTF-8).</source>
+        <translation>問題集を一つの表 (CSV、UTF-8) に書き出します。</translation>
+    </message>
+    <message>
+        <source>Writes TOI1.ini to TOI50.ini from one spreadsheet; --force replaces a bank.</source>
+        <translation>一つの表から TOI1.ini ～ TOI50.ini を書きます。--force で既存の問題集を置き換えます。</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>使い方:</translation>
+    </message>
+    <message>
+        <source>quizra-check COMMAND --help says what a command does.</source>
+        <translation>各コマンドの説明は quizra-check コマンド --help で表示します。</translation>
+    </message>
+    <message>
+        <source> is not a folder</source>
+        <translation> はフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>cannot create the folder </source>
+        <translation>フォルダーを作れません: </translation>
+    </message>
+    <message>
+        <source>cannot read the folder </source>
+        <translation>フォルダーを読めません: </translation>
+    </message>
+    <message>
+        <source> holds a bank (</source>
+        <translation> には問題集があります (</translation>
+    </message>
+    <message>
+        <source>): name a folder of its own for the preview</source>
+        <translation>): プレビュー専用のフォルダーを指定してください</translation>
+    </message>
+    <message>
+        <source> holds files that preview did not write: name a new or empty folder</source>
+        <translation> には preview が書いたのではないファイルがあります: 新しいフォルダーか空のフォルダーを指定してください</translation>
+    </message>
+    <message>
+        <source>cannot write </source>
+        <translation>書き込めません: </translation>
+    </message>
+    <message>
+        <source>cannot encode </source>
+        <translation>PNG にできません: </translation>
+    </message>
+    <message>
+        <source> overflows</source>
+        <translation> はオーバーフローします</translation>
+    </message>
+    <message>
+        <source>: no choice is marked correct</source>
+        <translation>: 正解の選択肢がありません</translation>
+    </message>
+    <message>
+        <source>, spreadsheet row </source>
+        <translation>、表の行 </translation>
+    </message>
+    <message>
+        <source>Quizra preview: </source>
+        <translation>Quizra プレビュー: </translation>
+    </message>
+    <message>
+        <source>Every entry the draw can pick, as the exam window shows it; </source>
+        <translation>出題されうるすべての項目を試験画面のとおりに示します。</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>問題点</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Show only the entries with problems</source>
+        <translation>問題のある項目だけを表示</translation>
+    </message>
+    <message>
+        <source>: question </source>
+        <translation>: 問題 </translation>
+    </message>
+    <message>
+        <source>every exam takes </source>
+        <translation>どの試験でも出題: </translation>
+    </message>
+    <message>
+        <source>exams draw </source>
+        <translation>出題範囲: </translation>
+    </message>
+    <message>
+        <source> to [</source>
+        <translation> ～ [</translation>
+    </message>
+    <message>
+        <source>Not in the file: an exam that draws </source>
+        <translation>ファイルにありません: これを</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>引いた</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>どれかを引いた</translation>
+    </message>
+    <message>
+        <source> shows question </source>
+        <translation>試験では問題 </translation>
+    </message>
+    <message>
+        <source> empty.</source>
+        <translation> が空になります。</translation>
+    </message>
+    <message>
+        <source>An exam that draws it does not start.</source>
+        <translation>これを引いた試験は始まりません。</translation>
+    </message>
+    <message>
+        <source>Correct answer: </source>
+        <translation>正解: </translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> / </translation>
+    </message>
+    <message>
+        <source> entries, </source>
+        <translation> 件、</translation>
+    </message>
+    <message>
+        <source> elapsed, </source>
+        <translation> 経過、あと </translation>
+    </message>
+    <message>
+        <source> left</source>
+        <translation> ほど</translation>
+    </message>
+    <message>
+        <source> entry</source>
+        <translation> 件</translation>
+    </message>
+    <message>
+        <source> entries</source>
+        <translation> 件</translation>
+    </message>
+    <message>
+        <source> files (</source>
+        <translation> ファイル (</translation>
+    </message>
+    <message>
+        <source> drawn, </source>
+        <translation> 件を描画、</translation>
+    </message>
+    <message>
+        <source> unchanged); </source>
+        <translation> 件は変更なし); </translation>
+    </message>
+</context>
+</TS>
