@@ -311,5 +311,317 @@
         <source> unchanged); </source>
         <translation> 件は変更なし); </translation>
     </message>
+    <message>
+        <source>practically every exam start fails</source>
+        <translation>試験の開始はほぼ必ず失敗します</translation>
+    </message>
+    <message>
+        <source>about </source>
+        <translation>試験の開始 100 回のうち約 </translation>
+    </message>
+    <message>
+        <source> in 100 exam starts fail</source>
+        <translation> 回が失敗します</translation>
+    </message>
+    <message>
+        <source>about 1 in </source>
+        <translation>試験の開始のおよそ </translation>
+    </message>
+    <message>
+        <source> exam starts fail</source>
+        <translation> 回に 1 回が失敗します</translation>
+    </message>
+    <message>
+        <source>invalid Shift-JIS byte </source>
+        <translation>Shift-JIS として正しくないバイト </translation>
+    </message>
+    <message>
+        <source> at offset </source>
+        <translation> (位置 </translation>
+    </message>
+    <message>
+        <source>, read as �</source>
+        <translation>) があり、� として読まれます</translation>
+    </message>
+    <message>
+        <source>invalid Shift-JIS bytes at offsets </source>
+        <translation>Shift-JIS として正しくないバイトがあります。位置 </translation>
+    </message>
+    <message>
+        <source> more</source>
+        <translation> 件</translation>
+    </message>
+    <message>
+        <source>, each read as �</source>
+        <translation>。それぞれ � として読まれます</translation>
+    </message>
+    <message>
+        <source> (this line looks like UTF-8)</source>
+        <translation> (この行は UTF-8 のようです)</translation>
+    </message>
+    <message>
+        <source>is UTF-16 (byte-order mark </source>
+        <translation>UTF-16 です (バイト順マーク </translation>
+    </message>
+    <message>
+        <source>): save it as Shift-JIS</source>
+        <translation>): Shift-JIS で保存してください</translation>
+    </message>
+    <message>
+        <source>starts with a UTF-8 byte-order mark: its first section is lost</source>
+        <translation>UTF-8 のバイト順マークで始まっています: 最初のセクションが読まれません</translation>
+    </message>
+    <message>
+        <source>starts with a UTF-8 byte-order mark: its first line is spoilt</source>
+        <translation>UTF-8 のバイト順マークで始まっています: 最初の行が正しく読まれません</translation>
+    </message>
+    <message>
+        <source>is UTF-8, not Shift-JIS: its Japanese text reads as garbage (convert it with iconv -f UTF-8 -t CP932)</source>
+        <translation>Shift-JIS ではなく UTF-8 です: 日本語が文字化けします (iconv -f UTF-8 -t CP932 で変換してください)</translation>
+    </message>
+    <message>
+        <source>NUL byte at offset </source>
+        <translation>NUL バイトがあります。位置 </translation>
+    </message>
+    <message>
+        <source>: the rest of the line is not read</source>
+        <translation>: 行の残りは読まれません</translation>
+    </message>
+    <message>
+        <source>value is </source>
+        <translation>値は </translation>
+    </message>
+    <message>
+        <source> bytes; the program reads the first </source>
+        <translation> バイトあります。プログラムが読むのは最初の </translation>
+    </message>
+    <message>
+        <source>, ending with &apos;</source>
+        <translation> バイトで、末尾は &apos;</translation>
+    </message>
+    <message>
+        <source>value holds control characters (</source>
+        <translation>値に制御文字 (</translation>
+    </message>
+    <message>
+        <source>): they are not text, and no candidate can read them</source>
+        <translation>) があります: 文字ではないため、受験者には読めません</translation>
+    </message>
+    <message>
+        <source> reads as </source>
+        <translation> は次のように読まれます: </translation>
+    </message>
+    <message>
+        <source>no ans in [</source>
+        <translation>[</translation>
+    </message>
+    <message>
+        <source>]: no choice is marked correct</source>
+        <translation>] に ans がありません: 正解の選択肢がありません</translation>
+    </message>
+    <message>
+        <source> overflows: an exam that draws [</source>
+        <translation> はオーバーフローします: [</translation>
+    </message>
+    <message>
+        <source>] will not start</source>
+        <translation>] を引いた試験は始まりません</translation>
+    </message>
+    <message>
+        <source>ans is empty: no choice is marked correct</source>
+        <translation>ans が空です: 正解の選択肢がありません</translation>
+    </message>
+    <message>
+        <source>, not 1 to 4: no choice is marked correct</source>
+        <translation> で、1 ～ 4 ではありません: 正解の選択肢がありません</translation>
+    </message>
+    <message>
+        <source>: write the number alone</source>
+        <translation>: 数字だけを書いてください</translation>
+    </message>
+    <message>
+        <source>, neither 0 nor 1: the choices go side by side</source>
+        <translation> で、0 でも 1 でもありません: 選択肢は横に並びます</translation>
+    </message>
+    <message>
+        <source>picture </source>
+        <translation>画像 </translation>
+    </message>
+    <message>
+        <source> is found only ignoring case, as </source>
+        <translation> は大文字と小文字を区別しないときだけ見つかります: </translation>
+    </message>
+    <message>
+        <source> is a symbolic link to </source>
+        <translation> はシンボリックリンクです。リンク先は </translation>
+    </message>
+    <message>
+        <source>, outside the bank folder: the program shows it all the same</source>
+        <translation> で、問題集フォルダーの外ですが、プログラムはそのまま表示します</translation>
+    </message>
+    <message>
+        <source> is not found</source>
+        <translation> が見つかりません</translation>
+    </message>
+    <message>
+        <source> lies outside the bank folder: it is never shown</source>
+        <translation> は問題集フォルダーの外にあります: 表示されません</translation>
+    </message>
+    <message>
+        <source> cannot be read: </source>
+        <translation> を読めません: </translation>
+    </message>
+    <message>
+        <source> is not an image Qt can load: </source>
+        <translation> は Qt が読める画像ではありません: </translation>
+    </message>
+    <message>
+        <source> is </source>
+        <translation> は </translation>
+    </message>
+    <message>
+        <source> px but only </source>
+        <translation> px ですが、表示されるのは </translation>
+    </message>
+    <message>
+        <source> px show </source>
+        <translation> px だけです (</translation>
+    </message>
+    <message>
+        <source>below stacked choices (type=1)</source>
+        <translation>縦に並べた選択肢 (type=1) の下</translation>
+    </message>
+    <message>
+        <source>below choices side by side</source>
+        <translation>横に並べた選択肢の下</translation>
+    </message>
+    <message>
+        <source>: make it smaller</source>
+        <translation>): 小さくしてください</translation>
+    </message>
+    <message>
+        <source>no bun in </source>
+        <translation>bun がありません: </translation>
+    </message>
+    <message>
+        <source>: the question has no text</source>
+        <translation>: 問題文がありません</translation>
+    </message>
+    <message>
+        <source>bun is empty: the question has no text</source>
+        <translation>bun が空です: 問題文がありません</translation>
+    </message>
+    <message>
+        <source>no </source>
+        <translation>次のキーがありません: </translation>
+    </message>
+    <message>
+        <source> in </source>
+        <translation> (</translation>
+    </message>
+    <message>
+        <source>: choice </source>
+        <translation>): 選択肢 </translation>
+    </message>
+    <message>
+        <source> is empty</source>
+        <translation> が空です</translation>
+    </message>
+    <message>
+        <source> is empty: choice </source>
+        <translation> が空です: 選択肢 </translation>
+    </message>
+    <message>
+        <source>key </source>
+        <translation>キー </translation>
+    </message>
+    <message>
+        <source> is never read</source>
+        <translation> は読まれません</translation>
+    </message>
+    <message>
+        <source> is too large to read: no exam will start</source>
+        <translation> は大きすぎて読めません: 試験は始まりません</translation>
+    </message>
+    <message>
+        <source> is too large: </source>
+        <translation> は大きすぎます: </translation>
+    </message>
+    <message>
+        <source> with an overflow (a draw of </source>
+        <translation> がオーバーフローで失敗します (</translation>
+    </message>
+    <message>
+        <source> or beyond)</source>
+        <translation> 以降を引いたとき)</translation>
+    </message>
+    <message>
+        <source>no [COUNT] section: the count reads 0, so </source>
+        <translation>[COUNT] セクションがありません: 項目数は 0 と読まれるため、</translation>
+    </message>
+    <message>
+        <source>no ALL in [COUNT]: the count reads 0, so </source>
+        <translation>[COUNT] に ALL がありません: 項目数は 0 と読まれるため、</translation>
+    </message>
+    <message>
+        <source>ALL is empty: the count reads 0, so </source>
+        <translation>ALL が空です: 項目数は 0 と読まれるため、</translation>
+    </message>
+    <message>
+        <source>, not a whole number of 1 or more: </source>
+        <translation> で、1 以上の整数ではありません: </translation>
+    </message>
+    <message>
+        <source> is missing: an exam that draws it shows an empty question</source>
+        <translation> がありません: これを引いた試験では問題が空になります</translation>
+    </message>
+    <message>
+        <source> are missing: an exam that draws one shows an empty question</source>
+        <translation> がありません: どれかを引いた試験では問題が空になります</translation>
+    </message>
+    <message>
+        <source> is never drawn: </source>
+        <translation> は出題されません: </translation>
+    </message>
+    <message>
+        <source>the count reads 0</source>
+        <translation>項目数は 0 と読まれます</translation>
+    </message>
+    <message>
+        <source> wide but only </source>
+        <translation> の幅がありますが、表示されるのは </translation>
+    </message>
+    <message>
+        <source> show</source>
+        <translation> だけです</translation>
+    </message>
+    <message>
+        <source> one below the other (type=1): shorten it</source>
+        <translation> (縦に並べたとき、type=1): 短くしてください</translation>
+    </message>
+    <message>
+        <source> side by side and </source>
+        <translation> (横に並べたとき)、</translation>
+    </message>
+    <message>
+        <source> side by side: put the choices one below the other (type=1) or shorten it</source>
+        <translation> (横に並べたとき): 選択肢を縦に並べる (type=1) か、短くしてください</translation>
+    </message>
+    <message>
+        <source> cannot be read</source>
+        <translation> を読めません</translation>
+    </message>
+    <message>
+        <source>control characters shown as \xNN</source>
+        <translation>制御文字は \xNN の形で示しています</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> ほか </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> ～ </translation>
+    </message>
 </context>
 </TS>
