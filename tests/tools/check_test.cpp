@@ -188,6 +188,10 @@ TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
         EXPECT_EQ(got.status, 2) << arguments;
         EXPECT_EQ(got.out.rfind("usage:\n  quizra-check get", 0), 0u) << arguments;
     }
+    const Outcome help = run(check("preview --help"));
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: quizra-check preview [DIR] -o OUTDIR\nDraws", 0), 0u)
+        << help.out;
 }
 
 std::string contents(const std::filesystem::path &path) {
