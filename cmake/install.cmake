@@ -7,6 +7,9 @@ set(QUIZRA_APP_ID org.quizra.Quizra)
 set(QUIZRA_PROGRAMS quizra)
 if(TARGET quizra-check)
     list(APPEND QUIZRA_PROGRAMS quizra-check)
+    # Its messages in other languages.
+    install(DIRECTORY ${CMAKE_BINARY_DIR}/translations/ DESTINATION ${QUIZRA_TRANSLATIONS_INSTALL_DIR}
+        FILES_MATCHING PATTERN "*.qm")
 endif()
 install(TARGETS ${QUIZRA_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY sample/ DESTINATION ${QUIZRA_SAMPLE_INSTALL_DIR}

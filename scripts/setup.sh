@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
+    qt6-base-dev qt6-translations-l10n qt6-l10n-tools libxkbcommon-dev fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev libcsv-dev libpng-dev
     libxlsxwriter-dev libzip-dev libexpat1-dev # the bank tool's .xlsx workbooks
     desktop-file-utils appstream dpkg-dev

@@ -23,4 +23,9 @@ if [ "$(printf '%s\n' "$where" | head -n 1)" != "$root/usr/share/quizra/sample" 
     printf 'FAIL: the installed program does not read its sample bank:\n%s\n' "$where"
     status=1
 fi
+if [ "$(LC_ALL=ja_JP.UTF-8 "$root/usr/bin/quizra-check" --help)" = \
+     "$(LC_ALL=C.UTF-8 "$root/usr/bin/quizra-check" --help)" ]; then
+    echo "FAIL: the installed quizra-check does not find its Japanese translation"
+    status=1
+fi
 exit $status

@@ -111,6 +111,11 @@ TEST_F(CheckCommand, WarningsOnlyExitOneWithFileAndLine) {
     EXPECT_EQ(got.out, "TOI2.ini:10: warning: [SEC 2] is not [SEC2]: the program never reads it\n"
                        "50 files checked: 0 errors, 1 warning\n");
     EXPECT_EQ(got.status, 1);
+    // In Japanese, the place and the severity stay as tools parse them.
+    const Outcome ja = run("cd " + bank.str() + " && LC_ALL=ja_JP.UTF-8 " + check("check ."));
+    EXPECT_EQ(ja.out.substr(0, ja.out.find('\n')),
+              "TOI2.ini:10: warning: [SEC 2] は [SEC2] ではありません: "
+              "プログラムはこのセクションを読みません");
 }
 
 TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesControls) {
@@ -226,8 +231,12 @@ TEST(CheckUsage, BadUsageExitsWithTwoAndTheUsageLine) {
           "preview -o a -o b", "export -o", "export a b", "build", "build a b c", "where x"}) {
         const Outcome got = run(check(arguments) + " 2>&1");
         EXPECT_EQ(got.status, 2) << arguments;
-        EXPECT_EQ(got.out.rfind("usage: quizra-check", 0), 0u) << arguments;
+        EXPECT_EQ(got.out.rfind("usage:\n  quizra-check get", 0), 0u) << arguments;
     }
+    const Outcome help = run(check("preview --help"));
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: quizra-check preview [DIR] -o OUTDIR\nDraws", 0), 0u)
+        << help.out;
 }
 
 // The bank the program finds when started without one, seen through a copy of quizra-check
@@ -278,7 +287,8 @@ std::string contents(const std::filesystem::path &path) {
 }
 
 // Every entry of TOI1.ini the draw can pick: [SEC1] clean, [SEC2] with a choice cut side by side
-// (forty full-width characters are too wide with any font), [SEC3] absent, [SEC4] clean.
+// (forty full-width characters are too wide with any font), [SEC3] absent, [SEC4] clean and
+// written by build from spreadsheet row 5.
 TEST(Preview, RendersEachEntryAndListsItWithItsAnswerAndDiagnostics) {
     const auto entry = [](int k, const std::string &ans2, int ans) {
         return "[SEC" + std::to_string(k) + "]\r\nbun=a<b\r\nans1=x\r\nans2=" + ans2 +
@@ -289,10 +299,12 @@ TEST(Preview, RendersEachEntryAndListsItWithItsAnswerAndDiagnostics) {
         wide += "\x82\xa0"; // あ
     TempDir bank, out;
     bank.write("TOI1.ini", "[COUNT]\r\nALL=4\r\n" + entry(1, "\x89\x45", 2) + entry(2, wide, 1) +
-                               entry(4, "y", 4));
-    const Outcome got = run(check("preview " + bank.str() + " -o " + out.str() + "/page"));
+                               "; row 5\r\n" + entry(4, "y", 4));
+    const std::string page = out.str() + "/page";
+    const Outcome got = run(check("preview " + bank.str() + " -o " + page));
     EXPECT_EQ(got.status, 0);
-    EXPECT_NE(got.out.find(": 3 entries of 50 files;"), std::string::npos) << got.out;
+    EXPECT_NE(got.out.find(": 3 entries of 50 files (3 drawn, 0 unchanged);"), std::string::npos)
+        << got.out;
 
     for (const char *name : {"TOI1-SEC1.png", "TOI1-SEC2.png", "TOI1-SEC4.png"}) {
         const std::string png = contents(out.path() / "page" / name);
@@ -302,20 +314,43 @@ TEST(Preview, RendersEachEntryAndListsItWithItsAnswerAndDiagnostics) {
     }
     EXPECT_FALSE(std::filesystem::exists(out.path() / "page" / "TOI1-SEC3.png"));
 
-    // Each part in page order: the file's own diagnostics, then each entry with what is its own.
-    const std::string page = contents(out.path() / "page" / "index.html");
+    // The problems first, errors before warnings, each a link to its place; then each file's
+    // own diagnostics, then each entry with what is its own.
+    const std::string html = contents(out.path() / "page" / "index.html");
     std::size_t at = 0;
     for (const char *part :
-         {"TOI1.ini:2: error: [SEC3] is missing", "id=\"TOI1-SEC1\"", "alt=\"a&lt;b\"",
-          "Correct answer: (2) 右", "No problems found", "id=\"TOI1-SEC2\"",
-          "TOI1.ini:13: warning: ans2 is ",
+         {"<a href=\"#TOI1.ini\">TOI1.ini:2: error: [SEC3] is missing",
+          "<a href=\"#TOI50.ini\">TOI50.ini: error: missing",
+          "<a href=\"#TOI1-SEC2\">TOI1.ini:13: warning: ans2 is ", "id=\"only\"",
+          "TOI1.ini:2: error: [SEC3] is missing", "id=\"TOI1-SEC1\"", "alt=\"a&lt;b\"",
+          "Correct answer: (2) 右", "No problems found",
+          "class=\"entry problem warning\" id=\"TOI1-SEC2\"", "TOI1.ini:13: warning: ans2 is ",
           " px show side by side: put the choices one below the other",
-          "[SEC3]</h3><p>Not in the file", "id=\"TOI1-SEC4\"", "Correct answer: (4) w",
-          "TOI2.ini: question 2", "TOI2.ini: error: missing: question 2"}) {
-        const std::size_t found = page.find(part, at);
+          "[SEC3]</h3><p>Not in the file", "id=\"TOI1-SEC4\"", "line 18, spreadsheet row 5",
+          "Correct answer: (4) w", "TOI2.ini: question 2",
+          "TOI2.ini: error: missing: question 2"}) {
+        const std::size_t found = html.find(part, at);
         ASSERT_NE(found, std::string::npos) << part << " after offset " << at;
         at = found;
     }
+
+    // Again after one change: only that entry is drawn, the picture of an entry that is gone is
+    // removed, and a link standing at a name the preview writes is replaced, not followed.
+    bank.write("TOI1.ini", "[COUNT]\r\nALL=2\r\n" + entry(1, "\x89\x45", 3) + entry(2, wide, 1));
+    out.write("elsewhere", "kept");
+    std::filesystem::remove(out.path() / "page" / "index.html");
+    std::filesystem::create_symlink(out.path() / "elsewhere", out.path() / "page" / "index.html");
+    const Outcome again = run(check("preview " + bank.str() + " -o " + page));
+    EXPECT_NE(again.out.find(": 2 entries of 50 files (1 drawn, 1 unchanged);"), std::string::npos)
+        << again.out;
+    EXPECT_FALSE(std::filesystem::exists(out.path() / "page" / "TOI1-SEC4.png"));
+    EXPECT_EQ(contents(out.path() / "elsewhere"), "kept");
+    EXPECT_NE(contents(out.path() / "page" / "index.html").find("Correct answer: (3) z"),
+              std::string::npos);
+
+    // A folder that holds a bank, or files the preview did not write, is refused.
+    for (const std::string &folder : {bank.str(), out.str()})
+        EXPECT_EQ(run(check("preview " + bank.str() + " -o " + folder)).status, 2) << folder;
 }
 
 } // namespace

@@ -92,6 +92,8 @@ TEST(Spreadsheet, BuildOfExportReadsBackValueForValue) {
         const spreadsheet::Build built =
             spreadsheet::build("bank", exported(before, workbook, rebuilt), original.str());
         expectDiagnostics(built.diagnostics, {});
+        // Each section under the spreadsheet row it came from, for the preview to name.
+        EXPECT_NE(built.files[0].find("\r\n; row 2\r\n[SEC1]\r\n"), std::string::npos);
         ASSERT_TRUE(spreadsheet::writeQuestionFiles(rebuilt.str(), built.files,
                                                     spreadsheet::Existing::Refuse)
                         .written);

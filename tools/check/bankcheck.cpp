@@ -6,6 +6,7 @@
 #include "files.h"
 #include "modMain.h"
 #include "numbers.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -50,17 +51,18 @@ std::size_t lineCount(std::string_view bytes) {
 }
 
 std::string questionText(int index) {
-    return "question " + quizra::integerText(index + 1);
+    return check::tr("question ") + quizra::integerText(index + 1);
 }
 
 // The diagnostic for a question file that cannot be read.
 void reportUnreadable(int index, int errorNumber, Findings &findings) {
     if (errorNumber == EFBIG)
-        findings.error(0, "larger than " + quizra::integerText(quizra::MaxFileBytes >> 20) +
-                              " MiB, more than the program reads: no exam will start");
+        findings.error(0, check::tr("larger than ") +
+                              quizra::integerText(quizra::MaxFileBytes >> 20) +
+                              check::tr(" MiB, more than the program reads: no exam will start"));
     else
-        findings.error(0, std::string("cannot be read (") + std::strerror(errorNumber) +
-                              "): " + questionText(index) + " of every exam is empty");
+        findings.error(0, check::tr("cannot be read (") + std::strerror(errorNumber) +
+                              "): " + questionText(index) + check::tr(" of every exam is empty"));
 }
 
 } // namespace
@@ -71,9 +73,10 @@ std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_vie
     std::vector<Diagnostic> diagnostics;
     Findings findings{std::string(name), diagnostics};
     if (const std::size_t lines = lineCount(bytes); lines > MaxCheckedLines)
-        findings.error(0, quizra::integerText(static_cast<long>(lines)) +
-                              " lines, too many to check (a full file of 32767 entries has "
-                              "about 330000)");
+        findings.error(0,
+                       quizra::integerText(static_cast<long>(lines)) +
+                           check::tr(" lines, too many to check (a full file of 32767 entries has "
+                                     "about 330000)"));
     else if (const DecodedFile decoded(bytes); checkEncoding(bytes, decoded, findings)) {
         const ProfileIndex index(bytes);
         checkStructure(index, bytes.starts_with("\xEF\xBB\xBF"), findings);
@@ -94,16 +97,19 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
         const std::string onDisk = found.substr(found.rfind('/') + 1);
         Findings findings{onDisk, diagnostics};
         if (found != exact)
-            findings.warning(0, "found only ignoring case: the program looks for " + name);
+            findings.warning(0,
+                             check::tr("found only ignoring case: the program looks for ") + name);
         if (const std::string target = check::linkedOutside(directory, found); !target.empty())
-            findings.warning(0, "is a symbolic link to " + target +
-                                    ", outside the bank folder: the program reads it all the same");
+            findings.warning(
+                0, check::tr("is a symbolic link to ") + target +
+                       check::tr(", outside the bank folder: the program reads it all the same"));
 
         // A file the checker cannot handle is one error, never the end of the check.
         try {
             const quizra::FileBytes file = quizra::readFileIn(directory, name);
             if (file.status == quizra::FileBytes::Status::NotFound)
-                findings.error(0, "missing: " + questionText(i) + " of every exam is empty");
+                findings.error(0, check::tr("missing: ") + questionText(i) +
+                                      check::tr(" of every exam is empty"));
             else if (file.status == quizra::FileBytes::Status::Error)
                 reportUnreadable(i, file.errorNumber, findings);
             else
@@ -111,9 +117,9 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
                      checkQuestionFile(onDisk, file.bytes, pictures, choices))
                     diagnostics.push_back(std::move(diagnostic));
         } catch (const std::bad_alloc &) {
-            findings.error(0, "cannot be checked: not enough memory");
+            findings.error(0, check::tr("cannot be checked: not enough memory"));
         } catch (const std::exception &error) {
-            findings.error(0, std::string("cannot be checked: ") + error.what());
+            findings.error(0, check::tr("cannot be checked: ") + error.what());
         }
     }
     return diagnostics;

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "modMain.h"
 #include "numbers.h"
+#include "translation.h"
 
 #include <cmath>
 #include <cstdint>
@@ -35,9 +36,12 @@ DrawRange drawRange(double count) {
 
 std::string failingStarts(double share) {
     const long percent = std::lround(share * 100);
-    if (percent >= 100) return "practically every exam start fails";
-    if (share >= 0.5) return "about " + quizra::integerText(percent) + " in 100 exam starts fail";
-    return "about 1 in " + quizra::integerText(std::lround(1 / share)) + " exam starts fail";
+    if (percent >= 100) return check::tr("practically every exam start fails");
+    if (share >= 0.5)
+        return check::tr("about ") + quizra::integerText(percent) +
+               check::tr(" in 100 exam starts fail");
+    return check::tr("about 1 in ") + quizra::integerText(std::lround(1 / share)) +
+           check::tr(" exam starts fail");
 }
 
 } // namespace check

@@ -2,6 +2,7 @@
 
 #include "cp932.h"
 #include "numbers.h"
+#include "translation.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -35,20 +36,23 @@ std::string invalidBytesMessage(std::string_view bytes, const std::vector<std::s
                                 const quizra::ProfileLine &line) {
     std::string message;
     if (offsets.size() == 1) {
-        message = "invalid Shift-JIS byte " + hexByte(bytes[offsets.front()]) + " at offset " +
-                  quizra::integerText(static_cast<long>(offsets.front())) + ", read as \uFFFD";
+        message = check::tr("invalid Shift-JIS byte ") + hexByte(bytes[offsets.front()]) +
+                  check::tr(" at offset ") +
+                  quizra::integerText(static_cast<long>(offsets.front())) +
+                  check::tr(", read as \uFFFD");
     } else {
-        message = "invalid Shift-JIS bytes at offsets " +
+        message = check::tr("invalid Shift-JIS bytes at offsets ") +
                   quizra::integerText(static_cast<long>(offsets.front()));
         constexpr std::size_t Listed = 4;
         for (std::size_t k = 1; k < offsets.size() && k < Listed; ++k)
             message += ", " + quizra::integerText(static_cast<long>(offsets[k]));
         if (offsets.size() > Listed)
-            message +=
-                " and " + quizra::integerText(static_cast<long>(offsets.size() - Listed)) + " more";
-        message += ", each read as \uFFFD";
+            message += check::tr(" and ") +
+                       quizra::integerText(static_cast<long>(offsets.size() - Listed)) +
+                       check::tr(" more");
+        message += check::tr(", each read as \uFFFD");
     }
-    if (looksLikeUtf8(line.text)) message += " (this line looks like UTF-8)";
+    if (looksLikeUtf8(line.text)) message += check::tr(" (this line looks like UTF-8)");
     return message;
 }
 
@@ -56,21 +60,22 @@ std::string invalidBytesMessage(std::string_view bytes, const std::vector<std::s
 
 bool checkEncoding(std::string_view bytes, const DecodedFile &decoded, Findings &findings) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        findings.error(0, "is UTF-16 (byte-order mark " + hexByte(bytes[0]) + " " +
-                              hexByte(bytes[1]) + "): save it as Shift-JIS");
+        findings.error(0, check::tr("is UTF-16 (byte-order mark ") + hexByte(bytes[0]) + " " +
+                              hexByte(bytes[1]) + check::tr("): save it as Shift-JIS"));
         return false;
     }
     if (bytes.starts_with(Utf8Bom)) {
         const std::size_t first = bytes.find_first_not_of(" \t\v", Utf8Bom.size());
-        findings.error(1, first < bytes.size() && bytes[first] == '['
-                              ? "starts with a UTF-8 byte-order mark: its first section is lost"
-                              : "starts with a UTF-8 byte-order mark: its first line is spoilt");
+        findings.error(
+            1, first < bytes.size() && bytes[first] == '['
+                   ? check::tr("starts with a UTF-8 byte-order mark: its first section is lost")
+                   : check::tr("starts with a UTF-8 byte-order mark: its first line is spoilt"));
     }
     const bool utf8 =
         looksLikeUtf8(bytes.starts_with(Utf8Bom) ? bytes.substr(Utf8Bom.size()) : bytes);
     if (utf8)
-        findings.error(0, "is UTF-8, not Shift-JIS: its Japanese text reads as garbage "
-                          "(convert it with iconv -f UTF-8 -t CP932)");
+        findings.error(0, check::tr("is UTF-8, not Shift-JIS: its Japanese text reads as garbage "
+                                    "(convert it with iconv -f UTF-8 -t CP932)"));
 
     static const std::vector<std::size_t> none;
     const std::vector<std::size_t> &invalid = utf8 ? none : decoded.invalidOffsets();
@@ -82,9 +87,9 @@ bool checkEncoding(std::string_view bytes, const DecodedFile &decoded, Findings 
     while (scanner.next(line)) {
         if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
             findings.warning(line.number,
-                             "NUL byte at offset " +
+                             check::tr("NUL byte at offset ") +
                                  quizra::integerText(static_cast<long>(line.offset + nul)) +
-                                 ": the rest of the line is not read");
+                                 check::tr(": the rest of the line is not read"));
         std::vector<std::size_t> onLine;
         for (; nextInvalid != invalid.end() && *nextInvalid < line.offset + line.text.size();
              ++nextInvalid)

@@ -6,6 +6,7 @@
 #include "modMain.h"
 #include "numbers.h"
 #include "terminaltext.h"
+#include "translation.h"
 
 #include <cmath>
 
@@ -50,10 +51,10 @@ void checkLength(const ProfileLine &key, Findings &findings) {
     const std::size_t quotes = 2 * static_cast<std::size_t>(read.data() - key.value.data());
     const std::size_t whole = key.value.size() - quotes;
     if (read.size() >= whole) return;
-    findings.warning(key.number, "value is " + text(static_cast<long>(whole)) +
-                                     " bytes; the program reads the first " +
-                                     text(static_cast<long>(read.size())) + ", ending with '" +
-                                     tail(shown(read)) + "'");
+    findings.warning(key.number, check::tr("value is ") + text(static_cast<long>(whole)) +
+                                     check::tr(" bytes; the program reads the first ") +
+                                     text(static_cast<long>(read.size())) +
+                                     check::tr(", ending with '") + tail(shown(read)) + "'");
 }
 
 // Warns when the value of key holds control characters: they come from a bad conversion or a
@@ -67,8 +68,9 @@ void checkControls(const ProfileLine &key, Findings &findings) {
         if (found.find(escaped) == std::string::npos) found += (found.empty() ? "" : " ") + escaped;
     }
     if (!found.empty())
-        findings.warning(key.number, "value holds control characters (" + found +
-                                         "): they are not text, and no candidate can read them");
+        findings.warning(key.number,
+                         check::tr("value holds control characters (") + found +
+                             check::tr("): they are not text, and no candidate can read them"));
 }
 
 // A number key read as the program reads it.
@@ -91,30 +93,31 @@ Number readNumber(std::string_view raw) {
 // "ALL=3件 reads as 3" when the value's text is not the number read, else just "ALL=3".
 std::string asRead(const ProfileLine &key, const std::string &number) {
     const bool same = ProfileIndex::value(key) == number;
-    return assignment(key) + (same ? "" : " reads as " + number);
+    return assignment(key) + (same ? "" : check::tr(" reads as ") + number);
 }
 
 void checkAnswer(const Section &entry, Findings &findings) {
     const ProfileLine *key = ProfileIndex::find(entry, "ans");
     if (!key) {
-        findings.error(entry.header.number,
-                       "no ans in [" + shown(entry.header.name) + "]: no choice is marked correct");
+        findings.error(entry.header.number, check::tr("no ans in [") + shown(entry.header.name) +
+                                                check::tr("]: no choice is marked correct"));
         return;
     }
     if (!key->hasEquals) return; // reported as a line without '='
     const std::string_view raw = ProfileIndex::value(*key);
     const Number number = readNumber(raw);
     if (!number.value)
-        findings.error(key->number, assignment(*key) + " overflows: an exam that draws [" +
-                                        shown(entry.header.name) + "] will not start");
+        findings.error(key->number, assignment(*key) +
+                                        check::tr(" overflows: an exam that draws [") +
+                                        shown(entry.header.name) + check::tr("] will not start"));
     else if (raw.empty())
-        findings.error(key->number, "ans is empty: no choice is marked correct");
+        findings.error(key->number, check::tr("ans is empty: no choice is marked correct"));
     else if (*number.value < 1 || *number.value > 4)
         findings.error(key->number, asRead(*key, text(*number.value)) +
-                                        ", not 1 to 4: no choice is marked correct");
+                                        check::tr(", not 1 to 4: no choice is marked correct"));
     else if (!number.plain)
         findings.warning(key->number,
-                         asRead(*key, text(*number.value)) + ": write the number alone");
+                         asRead(*key, text(*number.value)) + check::tr(": write the number alone"));
 }
 
 // The entry's type as the program reads it (0 when it overflows, which checkType reports).
@@ -124,16 +127,18 @@ int checkType(const Section &entry, Findings &findings) {
     if (raw.empty()) return 0;
     const Number number = readNumber(raw);
     if (!number.value) {
-        findings.error(key->number, assignment(*key) + " overflows: an exam that draws [" +
-                                        shown(entry.header.name) + "] will not start");
+        findings.error(key->number, assignment(*key) +
+                                        check::tr(" overflows: an exam that draws [") +
+                                        shown(entry.header.name) + check::tr("] will not start"));
         return 0;
     }
     const std::string read = text(*number.value);
     if (*number.value != 0 && *number.value != 1)
         findings.warning(key->number,
-                         asRead(*key, read) + ", neither 0 nor 1: the choices go side by side");
+                         asRead(*key, read) +
+                             check::tr(", neither 0 nor 1: the choices go side by side"));
     else if (!number.plain)
-        findings.warning(key->number, asRead(*key, read) + ": write the number alone");
+        findings.warning(key->number, asRead(*key, read) + check::tr(": write the number alone"));
     return *number.value;
 }
 
@@ -142,40 +147,43 @@ void checkPicture(const ProfileLine &key, bool stacked, const DecodedFile &decod
     const std::string bmp = decoded.value(key);
     if (bmp.empty()) return;
     const Picture picture = pictures.load(bmp);
-    const std::string named = "picture " + bmp;
+    const std::string named = check::tr("picture ") + bmp;
     if (!picture.foundIgnoringCase.empty())
-        findings.warning(key.number,
-                         named + " is found only ignoring case, as " + picture.foundIgnoringCase);
+        findings.warning(key.number, named + check::tr(" is found only ignoring case, as ") +
+                                         picture.foundIgnoringCase);
     const std::string target =
         picture.status == Picture::Status::Outside ? std::string() : pictures.linkedOutside(bmp);
     if (!target.empty())
-        findings.warning(key.number, named + " is a symbolic link to " + target +
-                                         ", outside the bank folder: the program shows it all "
-                                         "the same");
+        findings.warning(key.number,
+                         named + check::tr(" is a symbolic link to ") + target +
+                             check::tr(", outside the bank folder: the program shows it all "
+                                       "the same"));
     switch (picture.status) {
     case Picture::Status::Missing:
-        findings.error(key.number, named + " is not found");
+        findings.error(key.number, named + check::tr(" is not found"));
         return;
     case Picture::Status::Outside:
-        findings.error(key.number, named + " lies outside the bank folder: it is never shown");
+        findings.error(key.number,
+                       named + check::tr(" lies outside the bank folder: it is never shown"));
         return;
     case Picture::Status::Unreadable:
-        findings.error(key.number, named + " cannot be read: " + picture.problem);
+        findings.error(key.number, named + check::tr(" cannot be read: ") + picture.problem);
         return;
     case Picture::Status::NotAnImage:
-        findings.error(key.number, named + " cannot be shown: " + picture.problem);
+        findings.error(key.number, named + check::tr(" cannot be shown: ") + picture.problem);
         return;
     case Picture::Status::Loads:
         break;
     }
     const int height = stacked ? StackedAreaHeight : SingleRowAreaHeight;
     if (picture.width > PictureAreaWidth || picture.height > height)
-        findings.warning(
-            key.number,
-            named + " is " + text(picture.width) + " x " + text(picture.height) + " px but only " +
-                text(PictureAreaWidth) + " x " + text(height) + " px show " +
-                (stacked ? "below stacked choices (type=1)" : "below choices side by side") +
-                ": make it smaller");
+        findings.warning(key.number, named + check::tr(" is ") + text(picture.width) + " x " +
+                                         text(picture.height) + check::tr(" px but only ") +
+                                         text(PictureAreaWidth) + " x " + text(height) +
+                                         check::tr(" px show ") +
+                                         (stacked ? check::tr("below stacked choices (type=1)")
+                                                  : check::tr("below choices side by side")) +
+                                         check::tr(": make it smaller"));
 }
 
 bool isEntryKey(std::string_view name) {
@@ -188,17 +196,20 @@ void checkEntry(const Section &entry, const DecodedFile &decoded, const PictureL
                 const ChoiceMeter &choices, Findings &findings) {
     const std::string quoted = "[" + shown(entry.header.name) + "]";
     if (const ProfileLine *bun = ProfileIndex::find(entry, "bun"); !bun)
-        findings.error(entry.header.number, "no bun in " + quoted + ": the question has no text");
+        findings.error(entry.header.number,
+                       check::tr("no bun in ") + quoted + check::tr(": the question has no text"));
     else if (bun->hasEquals && ProfileIndex::value(*bun).empty())
-        findings.error(bun->number, "bun is empty: the question has no text");
+        findings.error(bun->number, check::tr("bun is empty: the question has no text"));
     for (int c = 0; c < 4; ++c) {
         const ProfileLine *choice = ProfileIndex::find(entry, ChoiceKeys[c]);
         const std::string what = std::string(ChoiceKeys[c]);
         if (!choice)
-            findings.error(entry.header.number, "no " + what + " in " + quoted + ": choice " +
-                                                    text(c + 1) + " is empty");
+            findings.error(entry.header.number, check::tr("no ") + what + check::tr(" in ") +
+                                                    quoted + check::tr(": choice ") + text(c + 1) +
+                                                    check::tr(" is empty"));
         else if (choice->hasEquals && ProfileIndex::value(*choice).empty())
-            findings.error(choice->number, what + " is empty: choice " + text(c + 1) + " is empty");
+            findings.error(choice->number, what + check::tr(" is empty: choice ") + text(c + 1) +
+                                               check::tr(" is empty"));
     }
     checkAnswer(entry, findings);
     const bool stacked = checkType(entry, findings) == 1;
@@ -213,7 +224,8 @@ void checkEntry(const Section &entry, const DecodedFile &decoded, const PictureL
             checkLength(key, findings);
             checkControls(key, findings);
         } else
-            findings.warning(key.number, "key " + shown(key.name) + " is never read");
+            findings.warning(key.number,
+                             check::tr("key ") + shown(key.name) + check::tr(" is never read"));
     }
 }
 
@@ -230,7 +242,8 @@ std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
             if (quizra::sameName(key.name, "ALL"))
                 checkLength(key, findings);
             else
-                findings.warning(key.number, "key " + shown(key.name) + " is never read");
+                findings.warning(key.number,
+                                 check::tr("key ") + shown(key.name) + check::tr(" is never read"));
         }
     }
     const std::string_view raw = all ? ProfileIndex::value(*all) : std::string_view();
@@ -239,36 +252,39 @@ std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
         number = quizra::textToNumber(raw);
     } catch (const quizra::QuizraError &error) {
         if (error.number() != quizra::errors::Overflow) throw;
-        findings.error(all->number, assignment(*all) + " is too large to read: no exam will start");
+        findings.error(all->number,
+                       assignment(*all) + check::tr(" is too large to read: no exam will start"));
         return std::nullopt;
     }
     const Draw draw = check::drawRange(number);
     if (draw.overflowing > 0) {
-        findings.error(all->number, asRead(*all, check::jsonNumber(number)) +
-                                        " is too large: " + check::failingStarts(draw.overflowing) +
-                                        " with an overflow (a draw of " +
-                                        sectionText(draw.firstOverflowing) + " or beyond)");
+        findings.error(all->number,
+                       asRead(*all, check::jsonNumber(number)) + check::tr(" is too large: ") +
+                           check::failingStarts(draw.overflowing) +
+                           check::tr(" with an overflow (a draw of ") +
+                           sectionText(draw.firstOverflowing) + check::tr(" or beyond)"));
         return draw;
     }
 
-    const std::string drawn =
-        draw.first == draw.last
-            ? "every exam takes " + sectionText(draw.first)
-            : "exams draw " + sectionText(draw.first) + " to " + sectionText(draw.last);
+    const std::string drawn = draw.first == draw.last
+                                  ? check::tr("every exam takes ") + sectionText(draw.first)
+                                  : check::tr("exams draw ") + sectionText(draw.first) +
+                                        check::tr(" to ") + sectionText(draw.last);
     const bool plain =
         !raw.empty() && raw.find_first_not_of("0123456789") == std::string_view::npos;
     if (!count)
-        findings.error(0, "no [COUNT] section: the count reads 0, so " + drawn);
+        findings.error(0, check::tr("no [COUNT] section: the count reads 0, so ") + drawn);
     else if (!all)
-        findings.error(count->header.number, "no ALL in [COUNT]: the count reads 0, so " + drawn);
+        findings.error(count->header.number,
+                       check::tr("no ALL in [COUNT]: the count reads 0, so ") + drawn);
     else if (raw.empty())
-        findings.error(all->number, "ALL is empty: the count reads 0, so " + drawn);
+        findings.error(all->number, check::tr("ALL is empty: the count reads 0, so ") + drawn);
     else if (number < 1 || number != std::floor(number))
         findings.error(all->number, asRead(*all, check::jsonNumber(number)) +
-                                        ", not a whole number of 1 or more: " + drawn);
+                                        check::tr(", not a whole number of 1 or more: ") + drawn);
     else if (!plain)
-        findings.warning(all->number,
-                         asRead(*all, check::jsonNumber(number)) + ": write the number alone");
+        findings.warning(all->number, asRead(*all, check::jsonNumber(number)) +
+                                          check::tr(": write the number alone"));
     return draw;
 }
 
@@ -276,11 +292,12 @@ std::optional<Draw> checkCount(const ProfileIndex &index, Findings &findings) {
 void checkPresence(const ProfileIndex &index, const Draw &draw, std::size_t line,
                    Findings &findings) {
     const auto report = [&](long from, long to) {
-        findings.error(line, from == to ? sectionText(from) + " is missing: an exam that draws "
-                                                              "it shows an empty question"
-                                        : sectionText(from) + " to " + sectionText(to) +
-                                              " are missing: an exam that draws one shows an "
-                                              "empty question");
+        findings.error(line, from == to
+                                 ? sectionText(from) + check::tr(" is missing: an exam that draws "
+                                                                 "it shows an empty question")
+                                 : sectionText(from) + check::tr(" to ") + sectionText(to) +
+                                       check::tr(" are missing: an exam that draws one shows an "
+                                                 "empty question"));
     };
     long missingFrom = 0;
     for (long k = std::max(draw.first, 1L); k <= draw.last + 1; ++k) {
@@ -309,9 +326,10 @@ void checkEntries(const ProfileIndex &index, const DecodedFile &decoded,
         if (*k >= std::max(draw->first, 1L) && *k <= draw->last)
             checkEntry(section, decoded, pictures, choices, findings);
         else
-            findings.warning(section.header.number,
-                             sectionText(*k) + " is never drawn: " +
-                                 (all ? assignment(*all) : std::string("the count reads 0")));
+            findings.warning(
+                section.header.number,
+                sectionText(*k) + check::tr(" is never drawn: ") +
+                    (all ? assignment(*all) : std::string(check::tr("the count reads 0"))));
     }
 }
 

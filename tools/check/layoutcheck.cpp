@@ -1,6 +1,7 @@
 #include "checkparts.h"
 
 #include "numbers.h"
+#include "translation.h"
 
 namespace bankcheck {
 namespace {
@@ -27,17 +28,18 @@ void checkChoiceWidths(const ProfileIndex::Section &entry, bool stacked, const D
     std::optional<std::array<ChoiceWidth, 4>> ifStacked; // side by side: would stacking help?
     for (std::size_t c = 0; c < 4; ++c) {
         if (!keys[c] || !cut(widths[c])) continue;
-        std::string message = shown(keys[c]->name) + " is " + pixels(widths[c].needed) +
-                              " wide but only " + pixels(widths[c].shown) + " show";
+        std::string message = shown(keys[c]->name) + check::tr(" is ") + pixels(widths[c].needed) +
+                              check::tr(" wide but only ") + pixels(widths[c].shown) +
+                              check::tr(" show");
         if (stacked) {
-            message += " one below the other (type=1): shorten it";
+            message += check::tr(" one below the other (type=1): shorten it");
         } else {
             if (!ifStacked) ifStacked = meter.measure(texts, true);
             const ChoiceWidth below = (*ifStacked)[c];
-            message += cut(below) ? " side by side and " + pixels(below.shown) +
-                                        " one below the other (type=1): shorten it"
-                                  : " side by side: put the choices one below the other "
-                                    "(type=1) or shorten it";
+            message += cut(below) ? check::tr(" side by side and ") + pixels(below.shown) +
+                                        check::tr(" one below the other (type=1): shorten it")
+                                  : check::tr(" side by side: put the choices one below the other "
+                                              "(type=1) or shorten it");
         }
         findings.warning(keys[c]->number, message);
     }

@@ -3,6 +3,7 @@
 #include "bankcheck.h"
 #include "json.h"
 #include "terminaltext.h"
+#include "translation.h"
 
 namespace bankcheck {
 namespace {
@@ -11,8 +12,9 @@ const char *severityName(Severity severity) {
     return severity == Severity::Error ? "error" : "warning";
 }
 
-std::string counted(std::size_t count, const std::string &what) {
-    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+// "1 error", "3 errors": one and many given, as languages make them.
+std::string counted(std::size_t count, const std::string &one, const std::string &many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 } // namespace
@@ -22,8 +24,8 @@ void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnost
     std::size_t shown = 0, hidden = 0;
     const auto endOfFile = [&](const std::string &file) {
         if (hidden > 0)
-            out << "… and " << hidden << " more in " << check::terminalText(file)
-                << " (--all shows them)\n";
+            out << check::tr("… and ") << hidden << check::tr(" more in ")
+                << check::terminalText(file) << check::tr(" (--all shows them)") << '\n';
         shown = hidden = 0;
     };
     for (std::size_t i = 0; i < diagnostics.size(); ++i) {
@@ -45,10 +47,14 @@ void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnost
 void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files,
                std::size_t perFile, const std::string &folder) {
     printDiagnostics(out, diagnostics, perFile);
-    out << counted(static_cast<std::size_t>(files), "file") << " checked"
-        << (folder.empty() ? "" : " in " + check::terminalText(folder)) << ": "
-        << counted(countOf(diagnostics, Severity::Error), "error") << ", "
-        << counted(countOf(diagnostics, Severity::Warning), "warning") << '\n';
+    out << counted(static_cast<std::size_t>(files), check::tr("file"), check::tr("files"))
+        << (folder.empty() ? std::string(check::tr(" checked: "))
+                           : check::tr(" checked in ") + check::terminalText(folder) + ": ")
+        << counted(countOf(diagnostics, Severity::Error), check::tr("error"), check::tr("errors"))
+        << ", "
+        << counted(countOf(diagnostics, Severity::Warning), check::tr("warning"),
+                   check::tr("warnings"))
+        << '\n';
 }
 
 void printJson(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files) {

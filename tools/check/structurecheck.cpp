@@ -1,6 +1,7 @@
 #include "checkparts.h"
 
 #include "numbers.h"
+#include "translation.h"
 
 namespace bankcheck {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 using quizra::ProfileLine;
 
 std::string lineText(std::size_t line) {
-    return "line " + quizra::integerText(static_cast<long>(line));
+    return check::tr("line ") + quizra::integerText(static_cast<long>(line));
 }
 
 // The section the author most likely meant by name, with blanks (the full-width one too) and
@@ -48,26 +49,28 @@ void checkSectionName(const ProfileIndex::Section &section, Findings &findings) 
     if (quizra::sameName(name, "COUNT") || entryOfSection(name)) return;
     const std::string quoted = "[" + shown(name) + "]";
     if (const std::optional<std::string> meant = meantSection(name))
-        findings.warning(section.header.number,
-                         quoted + " is not [" + *meant + "]: the program never reads it");
+        findings.warning(section.header.number, quoted + check::tr(" is not [") + *meant +
+                                                    check::tr("]: the program never reads it"));
     else
-        findings.warning(section.header.number,
-                         quoted +
-                             " is never read: the program reads [COUNT] and [SEC1], [SEC2], …");
+        findings.warning(
+            section.header.number,
+            quoted + check::tr(" is never read: the program reads [COUNT] and [SEC1], [SEC2], …"));
 }
 
 void checkKeyLines(const ProfileIndex::Section &section, Findings &findings) {
     for (const ProfileLine &key : section.keys) {
         if (!key.hasEquals)
-            findings.error(key.number, "no '=' in this line: it reads as an empty key '" +
-                                           shown(key.name) +
-                                           "' (a value cannot go on over several lines)");
+            findings.error(key.number,
+                           check::tr("no '=' in this line: it reads as an empty key '") +
+                               shown(key.name) +
+                               check::tr("' (a value cannot go on over several lines)"));
         if (!section.isRead()) continue;
         const ProfileLine *first = ProfileIndex::find(section, key.name);
         if (first != &key)
-            findings.warning(key.number,
-                             shown(key.name) + " again in [" + shown(section.header.name) +
-                                 "]: the program reads the first, on " + lineText(first->number));
+            findings.warning(key.number, shown(key.name) + check::tr(" again in [") +
+                                             shown(section.header.name) +
+                                             check::tr("]: the program reads the first, on ") +
+                                             lineText(first->number));
     }
 }
 
@@ -76,17 +79,18 @@ void checkKeyLines(const ProfileIndex::Section &section, Findings &findings) {
 void checkStructure(const ProfileIndex &index, bool bomOnLineOne, Findings &findings) {
     for (const ProfileLine &key : index.strayKeys())
         if (!(bomOnLineOne && key.number == 1))
-            findings.warning(key.number, "key line before the first section: never read");
+            findings.warning(key.number,
+                             check::tr("key line before the first section: never read"));
     for (const ProfileIndex::Section &section : index.sections()) {
         const std::string quoted = "[" + shown(section.header.name) + "]";
         if (!section.header.closed)
             findings.warning(section.header.number,
-                             "no ']' closes the section name: it reads as " + quoted);
+                             check::tr("no ']' closes the section name: it reads as ") + quoted);
         if (section.isRead())
             checkSectionName(section, findings);
         else
             findings.warning(section.header.number,
-                             quoted + " again: the program reads only the first, on " +
+                             quoted + check::tr(" again: the program reads only the first, on ") +
                                  lineText(section.firstOfName->header.number));
         checkKeyLines(section, findings);
     }

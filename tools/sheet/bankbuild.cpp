@@ -337,10 +337,13 @@ private:
     std::vector<std::vector<Row>> rows_ = std::vector<std::vector<Row>>(QuestionCount);
 };
 
+// Each section below a comment naming its spreadsheet row, which the preview shows beside it;
+// the program never reads comments.
 std::string questionFile(const std::vector<Row> &rows) {
     std::string out = "[COUNT]\r\nALL=" + std::to_string(rows.size()) + "\r\n";
     for (const Row &row : rows) {
-        out += "\r\n[SEC" + std::to_string(row.entry) + "]\r\n";
+        out += "\r\n; row " + std::to_string(row.row) + "\r\n";
+        out += "[SEC" + std::to_string(row.entry) + "]\r\n";
         std::string_view values = row.values;
         for (const char *key : bankread::EntryKeys) {
             const std::size_t end = values.find('\n');
