@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "bank/error.h"
+#include "focusmark.h"
 #include "formslot.h"
 #include "icon/quizra.xpm"
 
@@ -58,7 +59,8 @@ void Initialise(QApplication &app) {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
                                {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")});
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    QApplication::setFont(WindowFont()); // message boxes
+    app.installEventFilter(new FocusMark(&app));
 
     auto *translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
@@ -68,6 +70,10 @@ void Initialise(QApplication &app) {
     QApplication::setWindowIcon(QIcon(QPixmap(quizra_icon_xpm)));
     // Windows may be loaded while hidden; the program ends when the last one is unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QFont WindowFont() {
+    return QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9);
 }
 
 void MsgBox(const QString &text) {

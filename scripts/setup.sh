@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-translations-l10n libxkbcommon-dev fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev libcsv-dev
     desktop-file-utils appstream dpkg-dev
-    xvfb xauth metacity xdotool x11-utils imagemagick # the desktop test
+    xvfb xauth metacity openbox xdotool x11-utils imagemagick # the desktop test
+    qt6ct # a platform theme that replaces fonts, for the layout tests
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-14-dev) # libFuzzer and the sanitizers' runtimes
