@@ -58,6 +58,7 @@ void Form::display(bool firstTime) {
         // The window manager frames the window after it is shown; centre the frame once known.
         centreWhenFramed_ = true;
         windowHandle()->installEventFilter(this);
+        centreFramed(); // some platforms know the frame at once
     }
     keysDown_.clear();
     raise();
@@ -75,6 +76,10 @@ void Form::centre() {
 
 void Form::moveEvent(QMoveEvent *event) {
     QWidget::moveEvent(event);
+    centreFramed();
+}
+
+void Form::centreFramed() {
     if (!centreWhenFramed_ || frameGeometry() == geometry()) return;
     centreWhenFramed_ = false;
     lastFrame = frameOf(this);

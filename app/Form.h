@@ -55,6 +55,7 @@ protected:
 
 private:
     void centre();
+    void centreFramed();
     bool keyPressedElsewhere(const QKeyEvent *event);
 
     std::function<void()> unload_;
