@@ -61,9 +61,7 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("to");
         QTest::newRow("stacked: Down to the choice below") << 1 << 1 << int(Qt::Key_Down) << 2;
-        QTest::newRow("stacked: Up to the choice above") << 1 << 1 << int(Qt::Key_Up) << 0;
         QTest::newRow("stacked: Right stays") << 1 << 1 << int(Qt::Key_Right) << 1;
-        QTest::newRow("stacked: Down from the last stays") << 1 << 3 << int(Qt::Key_Down) << 3;
         QTest::newRow("in a row: Right to the next") << 0 << 1 << int(Qt::Key_Right) << 2;
         QTest::newRow("in a row: Left to the previous") << 0 << 1 << int(Qt::Key_Left) << 0;
         QTest::newRow("in a row: Down stays") << 0 << 1 << int(Qt::Key_Down) << 1;
