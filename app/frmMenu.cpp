@@ -7,24 +7,6 @@
 #include "exam/frmSiken.h"
 #include "twips.h"
 
-#include <QFontMetrics>
-#include <QTimer>
-
-#include <utility>
-
-namespace {
-
-// Lays out characters of every kind the exam window shows, in its font: Qt loads the fonts that
-// stand in for the characters its font lacks the first time it meets them, and the first exam
-// start then finds them loaded.
-void prepareExamFonts() {
-    QFontMetrics(Program::WindowFont())
-        .horizontalAdvance(QStringLiteral(
-            "題1問（1）(1)ア漢字かなカナー。、＜前の問題次の問題＞試験終了正答表示残り時間01:09"));
-}
-
-} // namespace
-
 frmMenu::frmMenu() : Form(5475, 3090, Border::FixedSingle) {
     Label1 = new QLabel(QStringLiteral("Quizra 模擬試験"), this);
     twips::place(Label1, 120, 360, 5175, 615);
@@ -51,13 +33,6 @@ frmMenu::frmMenu() : Form(5475, 3090, Border::FixedSingle) {
 
     on(cmd1, &QAbstractButton::clicked, &frmMenu::cmd1_Click);
     on(cmdEnd, &QAbstractButton::clicked, &frmMenu::cmdEnd_Click);
-}
-
-// Once the menu shows, while the candidate reads it.
-void frmMenu::paintEvent(QPaintEvent *event) {
-    Form::paintEvent(event);
-    static bool prepared = false;
-    if (!std::exchange(prepared, true)) QTimer::singleShot(0, this, prepareExamFonts);
 }
 
 void frmMenu::Form_Load() {

@@ -23,5 +23,4 @@ public:
 
 protected:
     void Form_Load() override;
-    void paintEvent(QPaintEvent *event) override;
 };
