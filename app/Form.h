@@ -3,12 +3,16 @@
 #include "program.h"
 
 #include <QAbstractButton>
+#include <QMargins>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
 
 // A window of the program: fixed caption "Quizra", a client area given in twips, a border kind,
-// the application icon, centred on its first display. Its lifetime is run by FormSlot.
+// the application icon, in the window font, its frame centred on its first display. A key held
+// down or repeating when the window came in front does nothing in it. Its lifetime is run by
+// FormSlot.
 class Form : public QWidget {
     Q_OBJECT
 
@@ -46,9 +50,17 @@ protected:
     }
 
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void centre();
+    void centreFramed();
+    bool keyPressedElsewhere(const QKeyEvent *event);
 
     std::function<void()> unload_;
+    // Centred before the window manager framed it: centre again once the frame is known.
+    bool centreWhenFramed_ = false;
+    // Keys whose press this window received and whose release it has not.
+    QSet<int> keysDown_;
 };

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleFactory>
-#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -40,6 +39,27 @@ QAccessibleInterface *accessibleClickLabel(const QString &className, QObject *ob
     if (className == QLatin1String("ClickLabel"))
         return new AccessibleClickLabel(static_cast<ClickLabel *>(object));
     return nullptr;
+}
+
+// The button an arrow key leads to from button: the next or the previous one of its group, when
+// it lies that way.
+QAbstractButton *neighbour(QAbstractButton *button, int key) {
+    const QButtonGroup *group = button->group();
+    if (!group) return nullptr;
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    QAbstractButton *other = group->button(group->id(button) + (forward ? 1 : -1));
+    if (!other) return nullptr;
+    const QPoint step = other->pos() - button->pos();
+    switch (key) {
+    case Qt::Key_Left:
+        return step.x() < 0 ? other : nullptr;
+    case Qt::Key_Right:
+        return step.x() > 0 ? other : nullptr;
+    case Qt::Key_Up:
+        return step.y() < 0 ? other : nullptr;
+    default:
+        return step.y() > 0 ? other : nullptr;
+    }
 }
 
 } // namespace
@@ -78,19 +98,23 @@ void ClickLabel::keyPressEvent(QKeyEvent *event) {
     }
 }
 
-void ClickLabel::paintEvent(QPaintEvent *event) {
-    QLabel::paintEvent(event);
-    if (!hasFocus()) return;
-    // A label draws no focus of its own; keyboard users need to see where they are.
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-}
-
 bool OptionButton::hitButton(const QPoint &pos) const {
     // Where a later button lies over this one, the mask leaves the click to that button.
     return mask().isEmpty() ? rect().contains(pos) : mask().contains(pos);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    // As the toolkit's own arrow keys do: the focus moves, and the selection with it.
+    if (QAbstractButton *next = neighbour(this, key)) {
+        next->setFocus(Qt::TabFocusReason);
+        if (isChecked()) next->click();
+    }
+    event->accept();
 }
 
 void OptionGroup::create(QWidget *container, int count, const QString &caption) {

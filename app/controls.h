@@ -46,7 +46,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     int index_;
@@ -54,13 +53,16 @@ private:
 };
 
 // An option button that takes a click anywhere on the part of it that shows, not only on its
-// indicator and caption: each choice is as wide as the question.
+// indicator and caption: each choice is as wide as the question. The arrow keys follow the
+// buttons as they lie: Up and Down between buttons stacked, Left and Right between buttons side
+// by side.
 class OptionButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
 protected:
     bool hitButton(const QPoint &pos) const override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // Option buttons in one container: selecting one clears the others; the candidate can move the

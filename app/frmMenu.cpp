@@ -58,7 +58,8 @@ void frmMenu::cmd1_Click() {
     Forms::frmSiken().Show();
     modMain::StartTime = quizra::Now();
     Forms::frmSiken()->iNumber = 0;
-    Forms::frmSiken()->SetMondai(Forms::frmSiken()->iNumber);
+    // The exam window is loaded afresh here, and its load step has shown question 0 with
+    // iNumber 0 already: showing it once more would change nothing on the screen.
     Unload();
 }
 

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "bank/error.h"
+#include "focusmark.h"
 #include "formslot.h"
 #include "icon/quizra.xpm"
 
@@ -58,7 +59,8 @@ void Initialise(QApplication &app) {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
                                {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")});
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    QApplication::setFont(WindowFont()); // message boxes
+    app.installEventFilter(new FocusMark(&app));
 
     InstallTranslator(app);
 
@@ -72,6 +74,10 @@ void InstallTranslator(QCoreApplication &app) {
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
+}
+
+QFont WindowFont() {
+    return QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9);
 }
 
 void MsgBox(const QString &text) {

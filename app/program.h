@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <exception>
@@ -14,11 +15,15 @@ namespace Program {
 // The application title, the caption of every message box.
 inline const QString Title = QStringLiteral("quizra");
 
-// Sets up fonts, translations and the icon; called once the QApplication exists.
+// Sets up fonts, translations, the icon and the focus mark; called once the QApplication exists.
 void Initialise(QApplication &app);
 
 // Installs the Japanese translation of Qt's own texts (standard buttons, command-line errors).
 void InstallTranslator(QCoreApplication &app);
+
+// The user-interface font of every window, set on each window so that a platform theme that
+// replaces the application's font after start-up cannot change the fixed layouts.
+QFont WindowFont();
 
 // A modal box with the text, one OK button, no icon and the application title.
 void MsgBox(const QString &text);

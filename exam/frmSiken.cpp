@@ -63,13 +63,20 @@ void frmSiken::SetMondai(std::int16_t iNum) {
                      QStringLiteral("問"));
     showPicture(question.bmp);
     preparePictures(iNum);
-    cmdBefore->setEnabled(iNumber > 0);
-    cmdNext->setEnabled(iNumber < 49);
+    enableMove(cmdBefore, iNumber > 0);
+    enableMove(cmdNext, iNumber < 49);
     lblCorAns->setText(QString());
 }
 
 QString frmSiken::choiceCaption(int k, const std::string &choice) {
     return QStringLiteral("(%1)").arg(k + 1) + text(choice).replace(u'&', QStringLiteral("&&"));
+}
+
+// A move button that turns disabled under the focus hands it to the question, not on along
+// the tab order to the button that leads back: Enter pressed again then does nothing.
+void frmSiken::enableMove(CommandButton *button, bool enabled) {
+    if (!enabled && focusWidget() == button) txtQ->setFocus(Qt::OtherFocusReason);
+    button->setEnabled(enabled);
 }
 
 void frmSiken::placeChoices(bool stacked) {
@@ -124,7 +131,7 @@ void frmSiken::cmdNext_Click() {
     SetMondai(static_cast<std::int16_t>(iNumber + 1));
     SetAns(static_cast<std::int16_t>(iNumber + 1));
     ++iNumber;
-    if (iNumber >= 49) cmdNext->setEnabled(false);
+    if (iNumber >= 49) enableMove(cmdNext, false);
     cmdBefore->setEnabled(true);
 }
 
@@ -133,7 +140,7 @@ void frmSiken::cmdBefore_Click() {
     SetMondai(static_cast<std::int16_t>(iNumber - 1));
     SetAns(static_cast<std::int16_t>(iNumber - 1));
     --iNumber;
-    if (iNumber <= 0) cmdBefore->setEnabled(false);
+    if (iNumber <= 0) enableMove(cmdBefore, false);
     cmdNext->setEnabled(true);
 }
 

@@ -59,6 +59,7 @@ private:
     QLabel *lblPictureNotice;
 
     void placeChoices(bool stacked);
+    void enableMove(CommandButton *button, bool enabled);
     void showPicture(const std::string &bmp);
     void preparePictures(std::int16_t iNum);
 

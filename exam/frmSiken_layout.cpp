@@ -79,7 +79,9 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     for (int k = 1; k < 4; ++k)
         setTabOrder(&Option1(k - 1), &Option1(k));
     setTabOrder(&Option1(3), cmdCorAns);
-    cmdSyuuryou->setFocus();
+    // The exam opens on the question, where Enter and Space do nothing: a key pressed twice on
+    // the menu's 試験開始 must not reach 試験終了.
+    txtQ->setFocus();
 
     on(cmdCorAns, &QAbstractButton::clicked, &frmSiken::cmdCorAns_Click);
     on(cmdBefore, &QAbstractButton::clicked, &frmSiken::cmdBefore_Click);
@@ -88,9 +90,10 @@ frmSiken::frmSiken() : Form(11715, 8700, Border::Sizable) {
     on(Timer1, &QTimer::timeout, &frmSiken::Timer1_Timer);
 
     // Keys 1 to 4 choose as a click on that choice would: the choice takes the focus too, so
-    // that a following Enter cannot reach 試験終了.
+    // that a following Enter cannot reach 試験終了. A digit held down chooses once.
     for (int k = 0; k < 4; ++k) {
         auto *key = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
+        key->setAutoRepeat(false);
         connect(key, &QShortcut::activated, this, [this, k] {
             Option1(k).setFocus(Qt::ShortcutFocusReason);
             Option1(k).click();

@@ -9,7 +9,8 @@ packages=(
     libgtest-dev libbenchmark-dev libcsv-dev libpng-dev
     libxlsxwriter-dev libzip-dev libexpat1-dev # the bank tool's .xlsx workbooks
     desktop-file-utils appstream dpkg-dev
-    xvfb xauth metacity xdotool x11-utils imagemagick # the desktop test
+    xvfb xauth metacity openbox xdotool x11-utils imagemagick # the desktop test
+    qt6ct # a platform theme that replaces fonts, for the layout tests
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-14-dev) # libFuzzer and the sanitizers' runtimes

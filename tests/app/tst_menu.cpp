@@ -7,6 +7,7 @@
 #include "exam/frmSiken.h"
 #include "support/programseams.h"
 #include "support/questionbank.h"
+#include "support/textsfit.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -42,6 +43,25 @@ private slots:
         QCOMPARE(menu.cmdEnd->text(), QStringLiteral("終　了"));
         QCOMPARE(menu.cmdEnd->geometry(), QRect(200, 152, 137, 41));
         QVERIFY(!menu.Text1->isVisible());
+    }
+
+    // The suite runs once more under the qt6ct theme with a large font in its settings: the
+    // theme replaces the application's font, and the windows keep theirs.
+    void noPlatformThemeCutsATextOfTheMenuOrTheExam() {
+        ProgramSeams seams;
+        QuestionBank emptyBank;
+        quizra::setClock([] { return 46000.25; });
+        QCoreApplication::processEvents(); // a theme applies its settings once events run
+        if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == "qt6ct")
+            QVERIFY2(QApplication::font() != Program::WindowFont(), "qt6ct set no font");
+        frmMenu &menu = Forms::frmMenu().Show();
+        QCOMPARE(menu.font(), Program::WindowFont());
+        QVERIFY2(cutTexts(&menu).isEmpty(), qPrintable(cutTexts(&menu).join(" | ")));
+        menu.cmd1->click();
+        frmSiken &exam = *Forms::frmSiken();
+        exam.Timer1_Timer();
+        exam.cmdCorAns_Click();
+        QVERIFY2(cutTexts(&exam).isEmpty(), qPrintable(cutTexts(&exam).join(" | ")));
     }
 
     void focusStartsOnTheStartButtonAndTabMovesOn() {

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Runs the real program on a desktop: Xvfb with a window manager, a bank written here, and
-# checks from outside what a person sees. The window shown last comes in front (a review, back
-# to the sheet, back to the menu); a digit then Enter leaves the exam running; a click on the
-# blank part of a choice selects it.
+# checks from outside what a person sees. Every window opens with its frame centred; the window
+# shown last comes in front (a review, back to the sheet, back to the menu); Enter pressed twice
+# or held on 試験開始 starts the exam and does not finish it; a digit then Enter leaves the exam
+# running; a click on the blank part of a choice selects it.
 # Usage: desktop_test.sh QUIZRA [WINDOW-MANAGER]   (metacity by default; openbox works too)
 set -euo pipefail
 
 quizra=$1
 wm=${2:-metacity}
-for tool in Xvfb "$wm" xdotool xprop import; do
+for tool in Xvfb "$wm" xdotool xprop xwininfo import; do
     command -v "$tool" >/dev/null || { echo "FAIL: no $tool; run scripts/setup.sh" >&2; exit 1; }
 done
 
@@ -76,6 +77,18 @@ in_front() {
     [[ $(stacking | sed 's/.*, //') == "$id" && $(active) == "$id" ]]
 }
 gone() { ! window "$1" >/dev/null; }
+# The window's frame, as the window manager reports it, is centred on the 1280x1024 screen.
+centred() {
+    local id x y left right top bottom
+    id=$(window "$1") || return 1
+    read -r x y < <(xwininfo -id "$id" |
+        awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }')
+    read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    [[ -n $bottom ]] || return 1
+    local twice_x=$((2 * (x - left) + left + ${1%x*} + right))
+    local twice_y=$((2 * (y - top) + top + ${1#*x} + bottom))
+    ((twice_x >= 1279 && twice_x <= 1281 && twice_y >= 1023 && twice_y <= 1025))
+}
 click() { xdotool mousemove --sync --window "$(window "$1")" "$2" "$3" click 1; }
 
 # A choice is selected when the middle of its round indicator is dark. Choice k of the
@@ -100,8 +113,13 @@ quizra_pid=$!
 pids+=($quizra_pid)
 
 wait_for "the menu did not come up in front" in_front $menu
-xdotool key Return
+wait_for "the menu's frame is not centred" centred $menu
+# Enter twice, as a hurried double press: the exam starts and stays.
+xdotool key --delay 150 Return Return
 wait_for "Enter on the menu did not start an exam in front" in_front $exam
+wait_for "the exam window's frame is not centred" centred $exam
+sleep 0.5
+window $sheet >/dev/null && fail "a second Enter on the menu finished the exam"
 
 # A digit selects its choice and takes the focus there, so Enter does not finish the exam.
 xdotool key 2
@@ -118,6 +136,7 @@ wait_for "a click on the blank part of choice 1 did not select it" selected 1
 click $exam 716 552 # 試験終了
 wait_for "試験終了 did not bring the sheet in front" in_front $sheet
 wait_for "試験終了 did not hide the exam window" gone $exam
+wait_for "the sheet's frame is not centred" centred $sheet
 click $sheet 36 96 # 問４
 wait_for "after a click on 問４ the exam window is not in front" in_front $exam
 click $exam 716 552 # 試験終了, back to the sheet
@@ -127,10 +146,22 @@ wait_for "閉じる did not bring the menu in front" in_front $menu
 wait_for "閉じる left the exam window or the sheet" gone $exam
 gone $sheet || fail "閉じる left the sheet"
 
+# Enter held down on 試験開始 repeats into the exam window, where it does nothing.
+xdotool keydown Return
+sleep 1.5
+xdotool keyup Return
+wait_for "Enter held on the menu did not start an exam in front" in_front $exam
+window $sheet >/dev/null && fail "Enter held on the menu finished the exam"
+click $exam 716 552 # 試験終了
+wait_for "試験終了 did not bring the sheet in front" in_front $sheet
+click $sheet 652 512 # 閉じる
+wait_for "閉じる did not bring the menu in front" in_front $menu
+
 click $menu 268 172 # 終　了
 exited() { ! kill -0 "$quizra_pid" 2>/dev/null; }
 wait_for "終　了 did not end the program" exited
 status=0
 wait "$quizra_pid" || status=$?
 [[ $status == 0 ]] || fail "終　了 ended the program with status $status: $(cat "$work/quizra.log")"
-echo "PASS: under $wm the window shown last is in front; keys, Enter and clicks act on the exam"
+echo "PASS: under $wm windows open centred, the one shown last in front; keys, Enter held or" \
+    "pressed twice, and clicks act on the exam as a candidate means them"

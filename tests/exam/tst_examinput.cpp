@@ -13,18 +13,72 @@ class ExamInput : public QObject {
     }
 
 private slots:
-    void focusStartsOnFinishAndTabFollowsTheDesign() {
+    void focusStartsOnTheQuestionAndTabFollowsTheDesign() {
         ExamFixture f;
         frmSiken &exam = f.start();
         QVERIFY(QTest::qWaitForWindowActive(&exam));
-        QCOMPARE(QApplication::focusWidget(), exam.cmdSyuuryou);
-        // The four choices make one stop; the arrow keys move within them.
-        const QList<QWidget *> order{exam.cmdNext, exam.txtQ, &exam.Option1(0), exam.cmdCorAns,
-                                     exam.cmdSyuuryou};
+        QCOMPARE(QApplication::focusWidget(), exam.txtQ);
+        // The four choices make one stop; the arrow keys move within them. 前の問題 is
+        // disabled on the first question.
+        const QList<QWidget *> order{&exam.Option1(0), exam.cmdCorAns, exam.cmdSyuuryou,
+                                     exam.cmdNext, exam.txtQ};
         for (QWidget *next : order) {
             QTest::keyClick(exam.windowHandle(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+    }
+
+    // Enter that went down on the menu repeats into the exam window; only a fresh press acts.
+    void aKeyHeldFromTheMenuDoesNothing() {
+        ExamFixture f;
+        frmSiken &exam = f.start();
+        QVERIFY(QTest::qWaitForWindowActive(&exam));
+        exam.cmdSyuuryou->setFocus();
+        for (int repeat = 0; repeat < 3; ++repeat)
+            QTest::simulateEvent(exam.windowHandle(), true, Qt::Key_Return, {}, {}, true);
+        QTest::simulateEvent(exam.windowHandle(), false, Qt::Key_Return, {}, {}, false);
+        QVERIFY(!Forms::frmSeiseki().IsLoaded());
+        QTest::keyClick(exam.windowHandle(), Qt::Key_Return);
+        QVERIFY(Forms::frmSeiseki().IsLoaded());
+    }
+
+    // Enter on 前の問題 down to the first question stays there, however often it is pressed.
+    void aMoveButtonThatTurnsDisabledHandsTheFocusToTheQuestion() {
+        ExamFixture f;
+        frmSiken &exam = f.start();
+        QVERIFY(QTest::qWaitForWindowActive(&exam));
+        exam.cmdNext_Click();
+        exam.cmdBefore->setFocus();
+        for (int press = 0; press < 3; ++press)
+            QTest::keyClick(exam.windowHandle(), Qt::Key_Return);
+        QCOMPARE(exam.iNumber, 0);
+        QCOMPARE(QApplication::focusWidget(), exam.txtQ);
+    }
+
+    void arrowKeysFollowTheChoicesAsTheyLie_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("stacked: Down to the choice below") << 1 << 1 << int(Qt::Key_Down) << 2;
+        QTest::newRow("stacked: Right stays") << 1 << 1 << int(Qt::Key_Right) << 1;
+        QTest::newRow("in a row: Right to the next") << 0 << 1 << int(Qt::Key_Right) << 2;
+        QTest::newRow("in a row: Left to the previous") << 0 << 1 << int(Qt::Key_Left) << 0;
+        QTest::newRow("in a row: Down stays") << 0 << 1 << int(Qt::Key_Down) << 1;
+    }
+    void arrowKeysFollowTheChoicesAsTheyLie() {
+        QFETCH(int, type);
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        ExamFixture f;
+        modMain::Mondai(0).type = static_cast<std::int16_t>(type);
+        frmSiken &exam = f.start();
+        QVERIFY(QTest::qWaitForWindowActive(&exam));
+        QTest::keyClick(exam.windowHandle(), static_cast<Qt::Key>(Qt::Key_1 + from));
+        QTest::keyClick(exam.windowHandle(), static_cast<Qt::Key>(key));
+        QCOMPARE(QApplication::focusWidget(), &exam.Option1(to));
+        QVERIFY(exam.Option1.Value(to));
     }
 
     void clickOnTheVisiblePartOfAnOverlappedChoice() {
