@@ -16,6 +16,7 @@
 #include "report.h"
 #include "sheetcheck.h"
 #include "terminaltext.h"
+#include "translation.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -29,8 +30,10 @@ namespace {
 void noteWhatTheProgramReads(const std::string &folder) {
     const bankhome::Lookup lookup = bankhome::find();
     if (lookup.chosen && lookup.chosen->folder != folder)
-        std::cout << "note: quizra reads " << terminalText(bankhome::shown(lookup.chosen->folder))
-                  << " (" << lookup.chosen->kind << ") first; start it with quizra --bank "
+        std::cout << check::tr("note: quizra reads ")
+                  << terminalText(bankhome::shown(lookup.chosen->folder)) << " ("
+                  << placeKind(lookup.chosen->kind)
+                  << check::tr(") first; start it with quizra --bank ")
                   << terminalText(bankhome::shown(folder)) << '\n';
 }
 
@@ -39,24 +42,26 @@ void noteWhatTheProgramReads(const std::string &folder) {
 void reportChanges(const std::string &sheet, const std::string &folder, spreadsheet::Build &built,
                    std::size_t shown) {
     const spreadsheet::BankDiff diff = spreadsheet::diffBank(folder, built);
-    std::cout << diff.changed << (diff.changed == 1 ? " entry" : " entries") << " changed, "
-              << diff.added << " added, " << diff.removed << " removed\n";
+    std::cout << diff.changed << (diff.changed == 1 ? check::tr(" entry") : check::tr(" entries"))
+              << check::tr(" changed, ") << diff.added << check::tr(" added, ") << diff.removed
+              << check::tr(" removed") << '\n';
     for (std::size_t i = 0; i < diff.changes.size(); ++i) {
         const spreadsheet::Change &change = diff.changes[i];
         if (i < shown)
             std::cout << change.place << ": " << quotedValue(change.before) << " → "
                       << quotedValue(change.after) << '\n';
         else if (i == shown)
-            std::cout << "… and " << diff.changes.size() - shown
-                      << " more changed values (--all shows them)\n";
+            std::cout << check::tr("… and ") << diff.changes.size() - shown
+                      << check::tr(" more changed values (--all shows them)") << '\n';
         if (const std::string what = spreadsheet::rewritingOf(change.before, change.after);
             !what.empty())
             built.diagnostics.push_back(
                 {sheet, change.row, bankcheck::Severity::Warning,
-                 change.place + " was " + quotedValue(change.before) + ", now " +
-                     quotedValue(change.after) + ": " + what +
-                     ", as a spreadsheet program does to text it takes for a number, date or "
-                     "formula: use .xlsx, or open the CSV with quoted fields as text",
+                 change.place + check::tr(" was ") + quotedValue(change.before) +
+                     check::tr(", now ") + quotedValue(change.after) + ": " + what +
+                     check::tr(
+                         ", as a spreadsheet program does to text it takes for a number, date or "
+                         "formula: use .xlsx, or open the CSV with quoted fields as text"),
                  change.column});
     }
     spreadsheet::sortByPlace(built.diagnostics);
@@ -86,8 +91,8 @@ int build(Arguments arguments) {
     const std::string folder = directory.empty() ? bankhome::userFolder() : std::string(directory);
     const quizra::FileBytes sheet = quizra::readFileBytes(sheetPath);
     if (sheet.status != quizra::FileBytes::Status::Ok) {
-        std::cerr << "quizra-check: " << terminalText(sheetPath)
-                  << " cannot be read: " << std::strerror(sheet.errorNumber) << '\n';
+        std::cerr << "quizra-check: " << terminalText(sheetPath) << check::tr(" cannot be read: ")
+                  << std::strerror(sheet.errorNumber) << '\n';
         return 2;
     }
     spreadsheet::Build built = spreadsheet::build(sheetPath, sheet.bytes, folder);
@@ -108,13 +113,15 @@ int build(Arguments arguments) {
             bankcheck::countOf(built.diagnostics, bankcheck::Severity::Error);
         errors > 0) {
         std::cout << terminalText(sheetPath) << ": " << errors
-                  << (errors == 1 ? " error" : " errors") << ": nothing written\n";
+                  << (errors == 1 ? check::tr(" error") : check::tr(" errors"))
+                  << check::tr(": nothing written") << '\n';
         return 2;
     }
     const int status = built.diagnostics.empty() ? 0 : 1;
     if (dryRun) {
-        std::cout << "--dry-run: nothing written; " << built.entries << " entries would go to "
-                  << terminalText(bankhome::shown(folder)) << '\n';
+        std::cout << check::tr("--dry-run: nothing written; ") << built.entries
+                  << check::tr(" entries would go to ") << terminalText(bankhome::shown(folder))
+                  << '\n';
         return status;
     }
     const spreadsheet::Written written = spreadsheet::writeQuestionFiles(
@@ -126,13 +133,14 @@ int build(Arguments arguments) {
         std::cout << "quizra-check: " << terminalText(written.message) << '\n';
         return 2;
     }
-    std::cout << "TOI1.ini to TOI50.ini written to " << terminalText(bankhome::shown(folder))
-              << (directory.empty() ? ", the per-user bank" : "") << ": " << built.entries
-              << " entries\n";
+    std::cout << check::tr("TOI1.ini to TOI50.ini written to ")
+              << terminalText(bankhome::shown(folder))
+              << (directory.empty() ? check::tr(", the per-user bank") : "") << ": "
+              << built.entries << check::tr(" entries") << '\n';
     if (!written.message.empty())
-        std::cout << "the bank replaced is kept in "
-                  << terminalText(bankhome::shown(written.message)) << " (the last "
-                  << spreadsheet::BackupsKept << " are kept)\n";
+        std::cout << check::tr("the bank replaced is kept in ")
+                  << terminalText(bankhome::shown(written.message)) << check::tr(" (the last ")
+                  << spreadsheet::BackupsKept << check::tr(" are kept)") << '\n';
     if (directory.empty()) noteWhatTheProgramReads(folder);
     return status;
 }

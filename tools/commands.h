@@ -37,4 +37,7 @@ bool parseBankArguments(Arguments arguments, BankArguments &parsed);
 // one, or when no folder holds a bank.
 bool useBankDirectory(std::string_view directory, bool quiet = false);
 
+// kind, as bankhome::Place names a bank folder, in the user's language.
+std::string placeKind(std::string_view kind);
+
 } // namespace check

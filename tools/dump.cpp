@@ -7,6 +7,7 @@
 #include "json.h"
 #include "modMain.h"
 #include "terminaltext.h"
+#include "translation.h"
 
 #include <iostream>
 
@@ -16,15 +17,15 @@ namespace {
 using namespace bankread;
 
 void printText(const QuestionFile &file) {
-    std::cout << file.name << ": " << file.state << ", count ";
+    std::cout << file.name << ": " << file.state << check::tr(", count ");
     if (file.count)
         std::cout << jsonNumber(*file.count);
     else
         std::cout << '"' << terminalText(file.countText) << '"';
     if (file.entries.size() == 1)
-        std::cout << ", entry " << file.entries.front().section;
+        std::cout << check::tr(", entry ") << file.entries.front().section;
     else if (!file.entries.empty())
-        std::cout << ", entries " << file.entries.front().section << ".."
+        std::cout << check::tr(", entries ") << file.entries.front().section << ".."
                   << file.entries.back().section;
     std::cout << '\n';
     if (!file.error.empty()) std::cout << "  error: " << terminalLine(file.error) << '\n';
@@ -37,7 +38,7 @@ void printText(const QuestionFile &file) {
             else if (field.number)
                 std::cout << *field.number;
             else
-                std::cout << "overflow";
+                std::cout << check::tr("overflow");
             std::cout << '\n';
         }
         if (!entry.error.empty()) std::cout << "    error: " << terminalLine(entry.error) << '\n';

@@ -9,6 +9,7 @@
 #include "profile.h"
 #include "spreadsheet.h"
 #include "terminaltext.h"
+#include "translation.h"
 #include "xlsxwrite.h"
 
 #include <fstream>
@@ -21,7 +22,7 @@ namespace {
 
 // What the spreadsheet leaves out of file, for the author to hear of; "" when nothing.
 std::string leftOut(const bankread::QuestionFile &file) {
-    if (file.state != "ok") return file.state + ": no rows for it";
+    if (file.state != "ok") return file.state + check::tr(": no rows for it");
     return file.error;
 }
 
@@ -53,12 +54,11 @@ template <typename Write> void eachQuestionFile(Write write) {
 
 int exportWorkbook(const std::string &output) {
     spreadsheet::XlsxWriter workbook(output);
-    eachQuestionFile([&](int question, bankread::QuestionFile &file) {
-        workbook.writeRows(question, file);
-    });
+    eachQuestionFile(
+        [&](int question, bankread::QuestionFile &file) { workbook.writeRows(question, file); });
     if (const std::string problem = workbook.close(); !problem.empty()) {
-        std::cerr << "quizra-check: " << terminalText(output) << " cannot be written: " << problem
-                  << '\n';
+        std::cerr << "quizra-check: " << terminalText(output) << check::tr(" cannot be written: ")
+                  << problem << '\n';
         return 2;
     }
     return 0;
@@ -93,11 +93,13 @@ int exportBank(Arguments arguments) {
         spreadsheet::writeRows(out, question, file);
     });
     if (!out.flush()) {
-        std::cerr << "quizra-check: " << (output.empty() ? "the spreadsheet" : terminalText(output))
-                  << " cannot be written\n";
+        std::cerr << "quizra-check: "
+                  << (output.empty() ? check::tr("the spreadsheet") : terminalText(output))
+                  << check::tr(" cannot be written") << '\n';
         return 2;
     }
-    if (escaped) std::cerr << "quizra-check: control characters shown as \\xNN\n";
+    if (escaped)
+        std::cerr << "quizra-check: " << check::tr("control characters shown as \\xNN") << '\n';
     return 0;
 }
 

@@ -41,7 +41,8 @@ const Command Commands[] = {
                                 "same folder redraws only "
                                 "the entries that changed.")},
     {"export", check::exportBank, "export [DIR] [-o FILE.csv|FILE.xlsx]",
-     QT_TRANSLATE_NOOP("check", "Writes the bank as one spreadsheet: an .xlsx workbook, or CSV (UTF-8).")},
+     QT_TRANSLATE_NOOP("check",
+                       "Writes the bank as one spreadsheet: an .xlsx workbook, or CSV (UTF-8).")},
     {"build", check::build, "build FILE.csv|FILE.xlsx [DIR] [--force] [--all] [--dry-run]",
      QT_TRANSLATE_NOOP("check", "Writes TOI1.ini to TOI50.ini from one spreadsheet, after what it "
                                 "changes; --force replaces a bank, --dry-run writes nothing. "
@@ -81,19 +82,22 @@ bool check::useBankDirectory(std::string_view directory, bool quiet) {
         if (!lookup.chosen) {
             std::cerr << "quizra-check: " << check::tr("no question bank found; looked in") << '\n';
             for (const bankhome::Place &place : lookup.looked)
-                std::cerr << "  " << terminalText(place.folder) << " (" << place.kind << ")\n";
+                std::cerr << "  " << terminalText(place.folder) << " (" << placeKind(place.kind)
+                          << ")\n";
             return false;
         }
         if (!quiet)
-            std::cerr << "quizra-check: " << check::tr("reading ") << terminalText(bankhome::shown(lookup.chosen->folder)) << " ("
-                      << lookup.chosen->kind << ")\n";
+            std::cerr << "quizra-check: " << check::tr("reading ")
+                      << terminalText(bankhome::shown(lookup.chosen->folder)) << " ("
+                      << placeKind(lookup.chosen->kind) << ")\n";
         quizra::setProgramDirectory(lookup.chosen->folder);
         return true;
     }
     const std::string path(directory);
     struct stat info;
     if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        std::cerr << "quizra-check: " << terminalText(path) << check::tr(" is not a folder") << '\n';
+        std::cerr << "quizra-check: " << terminalText(path) << check::tr(" is not a folder")
+                  << '\n';
         return false;
     }
     quizra::setProgramDirectory(path);

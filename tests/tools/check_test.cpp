@@ -168,6 +168,12 @@ TEST_F(CheckCommand, BuildWritesTheExportedBankAndReplacesABankOnlyWithForce) {
                                     "type: the header row names"),
               std::string::npos);
     EXPECT_NE(broken.out.find(": 1 error: nothing written\n"), std::string::npos) << broken.out;
+    // In Japanese, the place and the severity stay as tools parse them.
+    const Outcome ja = run("LC_ALL=ja_JP.UTF-8 " + check("build " + csv + " " + built));
+    EXPECT_NE(ja.out.find(csv + ":1: error: 次の列がありません: bun, ans1, ans2, ans3, ans4, ans, "
+                                "bmp, type: 見出し行には"),
+              std::string::npos)
+        << ja.out;
 }
 
 // A bank built from the sample, then a spreadsheet of a bank whose TOI1.ini is one entry: build

@@ -11,6 +11,7 @@
 #include "profile.h"
 #include "spreadsheet.h"
 #include "terminaltext.h"
+#include "translation.h"
 #include "utf8.h"
 #include "xlsxread.h"
 
@@ -83,8 +84,8 @@ public:
                         [](const std::string &f) { return columnNamed(trimmed(f)) < ColumnCount; });
         if (!namesAColumn && !header.fields.empty() &&
             wholeNumber(header.fields.front(), 1, modMain::QuestionCount)) {
-            error(1, "row 1 holds data, not the header row: add the header row above it, "
-                     "question,entry,bun,ans1,ans2,ans3,ans4,ans,bmp,type");
+            error(1, check::tr("row 1 holds data, not the header row: add the header row above it, "
+                               "question,entry,bun,ans1,ans2,ans3,ans4,ans,bmp,type"));
             return false;
         }
         for (std::size_t f = 0; f < header.fields.size(); ++f) {
@@ -92,13 +93,16 @@ public:
             const std::size_t c = columnNamed(name);
             if (c == ColumnCount) {
                 if (!name.empty())
-                    warning(1, "column " + check::quotedValue(name) + " is not read", f + 1);
+                    warning(1,
+                            check::tr("column ") + check::quotedValue(name) +
+                                check::tr(" is not read"),
+                            f + 1);
                 continue;
             }
             if (fields_[c] != NoField)
                 error(1,
-                      "column " + name + " again: it is column " + std::to_string(fields_[c] + 1) +
-                          " already",
+                      check::tr("column ") + name + check::tr(" again: it is column ") +
+                          std::to_string(fields_[c] + 1) + check::tr(" already"),
                       f + 1);
             fields_[c] = f;
         }
@@ -107,9 +111,10 @@ public:
             if (fields_[c] == NoField)
                 missing += (missing.empty() ? "" : ", ") + std::string(Columns[c]);
         if (!missing.empty())
-            error(1, "no column " + missing +
-                         ": the header row names question, entry, bun, ans1, ans2, ans3, ans4, "
-                         "ans, bmp and type");
+            error(1, check::tr("no column ") + missing +
+                         check::tr(
+                             ": the header row names question, entry, bun, ans1, ans2, ans3, ans4, "
+                             "ans, bmp and type"));
         return errors_ == 0;
     }
 
@@ -144,7 +149,7 @@ public:
                 if (const auto n = wholeNumber(value, 1, modMain::QuestionCount))
                     row.question = *n;
                 else
-                    fail(quoted() + " is not a question number from 1 to 50");
+                    fail(quoted() + check::tr(" is not a question number from 1 to 50"));
                 break;
             case Entry:
                 // An empty entry takes the number after the question's last row, so that
@@ -153,19 +158,20 @@ public:
                         value.empty() ? nextEntry(row.question) : wholeNumber(value, 1, MaxEntry))
                     row.entry = *n;
                 else if (!value.empty())
-                    fail(quoted() + " is not an entry number from 1 to 32767");
+                    fail(quoted() + check::tr(" is not an entry number from 1 to 32767"));
                 break;
             case Ans:
                 if (wholeNumber(value, 1, 4))
                     stored = value;
                 else
-                    fail(quoted() + " is not 1, 2, 3 or 4: no choice would be marked correct");
+                    fail(quoted() +
+                         check::tr(" is not 1, 2, 3 or 4: no choice would be marked correct"));
                 break;
             case Type:
                 if (value.empty() || wholeNumber(value, INT16_MIN, INT16_MAX))
                     stored = value;
                 else
-                    fail(quoted() + " is not a whole number from -32768 to 32767");
+                    fail(quoted() + check::tr(" is not a whole number from -32768 to 32767"));
                 break;
             default:
                 if (const std::string problem = writeText(value, stored); !problem.empty())
@@ -177,8 +183,8 @@ public:
         }
         if (!missing.empty())
             error(record.row,
-                  "no " + missing + ": the row ends after " + std::to_string(record.fields.size()) +
-                      " fields",
+                  check::tr("no ") + missing + check::tr(": the row ends after ") +
+                      std::to_string(record.fields.size()) + check::tr(" fields"),
                   missingFrom);
         keep(std::move(row), errors_ == errorsBefore);
     }
@@ -194,7 +200,7 @@ public:
                 const bool runEnds =
                     q + 1 == QuestionCount || !entryRows_[q + 1].empty() || unnumbered_[q + 1];
                 if (!runGoesOn) empty += (empty.empty() ? "" : ", ") + std::to_string(q + 1);
-                if (runGoesOn && runEnds) empty += " to " + std::to_string(q + 1);
+                if (runGoesOn && runEnds) empty += check::tr(" to ") + std::to_string(q + 1);
             }
             // A row without an entry number leaves the question's numbering unknown.
             if (unnumbered_[q]) continue;
@@ -203,17 +209,18 @@ public:
                 if (rows[k] == 0) continue;
                 if (k != previous + 1)
                     error(rows[k],
-                          "entry " + std::to_string(k) + " of question " + std::to_string(q + 1) +
-                              (previous ? " follows entry " + std::to_string(previous)
-                                        : " comes without an entry 1") +
-                              ": entries run 1, 2, 3, … without gaps",
+                          check::tr("entry ") + std::to_string(k) + check::tr(" of question ") +
+                              std::to_string(q + 1) +
+                              (previous ? check::tr(" follows entry ") + std::to_string(previous)
+                                        : check::tr(" comes without an entry 1")) +
+                              check::tr(": entries run 1, 2, 3, … without gaps"),
                           fields_[Entry] + 1);
                 previous = k;
             }
         }
         if (!empty.empty())
-            error(0,
-                  "no rows for question " + empty + ": every question needs at least an entry 1");
+            error(0, check::tr("no rows for question ") + empty +
+                         check::tr(": every question needs at least an entry 1"));
         if (errors_ > 0) return {};
         for (std::vector<Row> &rows : rows_)
             std::sort(rows.begin(), rows.end(),
@@ -286,8 +293,9 @@ private:
         if (rows.size() <= k) rows.resize(k + 1, 0);
         if (rows[k] != 0) {
             error(row.row,
-                  "entry " + std::to_string(k) + " of question " + std::to_string(q + 1) +
-                      " again: it is on row " + std::to_string(rows[k]) + " already",
+                  check::tr("entry ") + std::to_string(k) + check::tr(" of question ") +
+                      std::to_string(q + 1) + check::tr(" again: it is on row ") +
+                      std::to_string(rows[k]) + check::tr(" already"),
                   fields_[Entry] + 1);
             return;
         }
@@ -299,14 +307,15 @@ private:
     static std::string writeText(const std::string &text, std::string &out) {
         // One pass, not find_first_of, which calls memchr once a character.
         if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }))
-            return "a line break inside a value: each value is one line of a question file";
+            return check::tr(
+                "a line break inside a value: each value is one line of a question file");
         if (text.find('\0') != std::string::npos)
-            return "a NUL character: the program reads the value only up to it";
+            return check::tr("a NUL character: the program reads the value only up to it");
         const check::Cp932Text encoded = check::encodeCp932(text);
         if (!encoded.problem.empty()) return encoded.problem;
         if (encoded.bytes.size() > quizra::MaxValueBytes)
             return std::to_string(encoded.bytes.size()) +
-                   " bytes in Shift-JIS, more than the 999 the program reads";
+                   check::tr(" bytes in Shift-JIS, more than the 999 the program reads");
         out = stored(encoded.bytes);
         return {};
     }
@@ -317,8 +326,9 @@ private:
         struct stat info;
         if (stat(quizra::resolvePath(directory_, bmp).c_str(), &info) != 0)
             warning(row,
-                    "picture " + check::terminalText(check::shortened(bmp)) + " is not found in " +
-                        directory_ + " (build copies no pictures)",
+                    check::tr("picture ") + check::terminalText(check::shortened(bmp)) +
+                        check::tr(" is not found in ") + directory_ +
+                        check::tr(" (build copies no pictures)"),
                     column);
     }
 
@@ -379,10 +389,11 @@ Build build(std::string_view name, std::string_view bytes, const std::string &di
         error = check::readXlsx(bytes, onRecord);
     } else {
         const CsvText csv = decodeCsv(bytes);
-        if (!csv.encoding.empty()) result.notes.push_back("read as " + csv.encoding);
+        if (!csv.encoding.empty()) result.notes.push_back(check::tr("read as ") + csv.encoding);
         if (csv.separator != ',')
-            result.notes.push_back(csv.separator == '\t' ? "fields separated by tabs"
-                                                         : "fields separated by semicolons");
+            result.notes.push_back(csv.separator == '\t'
+                                       ? check::tr("fields separated by tabs")
+                                       : check::tr("fields separated by semicolons"));
         if (!csv.problem.empty()) {
             error.message = csv.problem;
             header = false;
@@ -392,13 +403,13 @@ Build build(std::string_view name, std::string_view bytes, const std::string &di
     }
     if (!error.message.empty()) findings.error(error.row, error.message, error.column);
     if (header && error.message.empty())
-        findings.error(0, "is empty: a bank spreadsheet starts with the header row");
+        findings.error(0, check::tr("is empty: a bank spreadsheet starts with the header row"));
     if (builder.full())
-        findings.error(0, "more than " + std::to_string(Builder::MaxErrors) +
-                              " errors: the rest is not read");
+        findings.error(0, check::tr("more than ") + std::to_string(Builder::MaxErrors) +
+                              check::tr(" errors: the rest is not read"));
     if (const std::size_t unshown = builder.unshownWarnings())
-        findings.warning(0, std::to_string(unshown) + " more warnings, past the first " +
-                                std::to_string(Builder::MaxWarnings) + ", not shown");
+        findings.warning(0, std::to_string(unshown) + check::tr(" more warnings, past the first ") +
+                                std::to_string(Builder::MaxWarnings) + check::tr(", not shown"));
     // Questions and entries are counted only over a whole spreadsheet.
     const std::vector<std::vector<Row>> questions =
         headerRead && error.message.empty() && !builder.full() ? builder.finish()

@@ -3,6 +3,7 @@
 #include "bankread.h"
 #include "files.h"
 #include "modMain.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <functional>
@@ -52,52 +53,52 @@ BankDiff diffBank(const std::string &directory, const Build &built) {
 
 std::string rewritingOf(std::string_view before, std::string_view after) {
     // Each pattern of text that a spreadsheet program takes for a number, a date or a formula,
-    // and what it makes of it.
+    // and what it makes of it, in the language chosen before the first call.
     struct Rewriting {
         std::regex before;
         std::function<bool(const std::string &, std::string_view)> made;
-        const char *what;
+        std::string what;
     };
     static const std::vector<Rewriting> Rewritings = {
         {std::regex("=.+"), [](const std::string &, std::string_view) { return true; },
-         "a formula evaluated"},
+         check::tr("a formula evaluated")},
         {std::regex("([+-]?)0+([0-9]+)"),
          [](const std::string &b, std::string_view a) {
              return a == std::regex_replace(b, std::regex("^([+-]?)0+([0-9])"), "$1$2");
          },
-         "leading zeros lost"},
+         check::tr("leading zeros lost")},
         {std::regex("[+-]?[0-9]{1,3}(,[0-9]{3})+(\\.[0-9]+)?"),
          [](const std::string &b, std::string_view a) { return a == without(b, ','); },
-         "a thousands separator dropped"},
+         check::tr("a thousands separator dropped")},
         {std::regex("[+-]?[0-9]*\\.[0-9]*0"),
          [](const std::string &b, std::string_view a) {
              return a == std::regex_replace(b, std::regex("\\.?0+$"), "");
          },
-         "a trailing zero dropped"},
+         check::tr("a trailing zero dropped")},
         {std::regex("[0-9]{1,2}[/-][0-9]{1,2}"),
          [](const std::string &, std::string_view a) {
              return std::regex_match(
                  a.begin(), a.end(),
                  std::regex(".*[A-Za-z]{3}.*|[0-9]{2,4}[/-][0-9]{1,2}([/-][0-9]{1,4})?"));
          },
-         "a date made of a fraction"},
+         check::tr("a date made of a fraction")},
         {std::regex("[+-]?[0-9.]+[eE][+-]?[0-9]+"),
          [](const std::string &, std::string_view a) {
              return std::regex_match(a.begin(), a.end(),
                                      std::regex("[+-]?[0-9.]+([eE][+-]?[0-9]+)?"));
          },
-         "a number in exponent form rewritten"},
+         check::tr("a number in exponent form rewritten")},
         {std::regex("-0+(\\.0+)?"),
          [](const std::string &, std::string_view a) { return a == "0"; },
-         "the sign of zero dropped"},
+         check::tr("the sign of zero dropped")},
         {std::regex("[0-9]{1,2}:[0-9]{2}"),
          [](const std::string &b, std::string_view a) { return a == b + ":00"; },
-         "a time given seconds"},
+         check::tr("a time given seconds")},
         {std::regex(".*(０|１|２|３|４|５|６|７|８|９).*"),
          [](const std::string &, std::string_view a) {
              return std::regex_match(a.begin(), a.end(), std::regex("[0-9.,+-]+"));
          },
-         "full-width digits made half-width"},
+         check::tr("full-width digits made half-width")},
     };
     const std::string was(before);
     for (const Rewriting &rewriting : Rewritings)

@@ -3,6 +3,7 @@
 #include "diskwrite.h"
 #include "files.h"
 #include "modMain.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -99,7 +100,7 @@ std::string undoing(const Replacement &r) {
     std::filesystem::remove_all(in(r.directory, r.staging), ignored);
     // Never drop a backup that still holds an old file the bank lacks: the journal stays too,
     // and the next build or check tries again.
-    if (!problem.empty()) return problem + ": the old bank is kept in " + backup;
+    if (!problem.empty()) return problem + check::tr(": the old bank is kept in ") + backup;
     if (!r.backup.empty()) std::filesystem::remove_all(backup, ignored);
     removeJournal(r.directory);
     return {};
@@ -127,7 +128,7 @@ std::string carryOut(const Replacement &r, const std::function<bool()> &proceed)
     const auto failed = [&](const std::string &path) {
         std::string problem = failure(path);
         if (const std::string left = undoing(r); !left.empty()) return problem + "; " + left;
-        return problem + ": the old bank is back";
+        return problem + check::tr(": the old bank is back");
     };
     for (const std::string &name : r.oldNames) {
         if (stopped()) return "stopped";
@@ -161,8 +162,9 @@ Recovery recoverInterrupted(const std::string &directory) {
                                      ? parseJournal(directory, std::string(bytes.bytes))
                                      : std::nullopt;
         if (!replacement) {
-            recovery.problem = journal + " is not a build's journal: left alone, and nothing "
-                                         "written; remove it once the bank is as it should be";
+            recovery.problem =
+                journal + check::tr(" is not a build's journal: left alone, and nothing "
+                                    "written; remove it once the bank is as it should be");
             return recovery;
         }
         const Replacement &r = *replacement;
@@ -172,13 +174,15 @@ Recovery recoverInterrupted(const std::string &directory) {
         if (allIn) {
             finish(r);
             recovery.done =
-                "a build killed midway was completed: " + directory + " holds its new bank" +
-                (r.backup.empty() ? "" : "; the old one is in " + in(directory, r.backup));
+                check::tr("a build killed midway was completed: ") + directory +
+                check::tr(" holds its new bank") +
+                (r.backup.empty() ? ""
+                                  : check::tr("; the old one is in ") + in(directory, r.backup));
         } else if (const std::string left = undoing(r); left.empty()) {
-            recovery.done =
-                "a build killed midway was undone: " + directory + " holds the old bank again";
+            recovery.done = check::tr("a build killed midway was undone: ") + directory +
+                            check::tr(" holds the old bank again");
         } else {
-            recovery.problem = "a build killed midway could not be undone: " + left;
+            recovery.problem = check::tr("a build killed midway could not be undone: ") + left;
             return recovery;
         }
     }
@@ -188,9 +192,8 @@ Recovery recoverInterrupted(const std::string &directory) {
         if (name.starts_with(StagingPrefix)) {
             std::filesystem::remove_all(in(directory, name), ignored);
             if (recovery.done.empty())
-                recovery.done =
-                    "a staging folder left by a killed build was removed: " + directory +
-                    " holds its bank as before";
+                recovery.done = check::tr("a staging folder left by a killed build was removed: ") +
+                                directory + check::tr(" holds its bank as before");
         } else if (name.starts_with(BackupPrefix)) {
             rmdir(in(directory, name).c_str()); // one made just before a kill, still empty
         }

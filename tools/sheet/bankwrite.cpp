@@ -5,6 +5,7 @@
 #include "diskwrite.h"
 #include "files.h"
 #include "modMain.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -38,23 +39,25 @@ bool frozen(const std::string &path) {
 // Why a file of the old bank, or the folder, would stop the renames midway; "" when nothing.
 std::string obstacle(const std::string &directory, const std::vector<std::string> &oldNames) {
     if (access(directory.c_str(), W_OK | X_OK) != 0) return failure(directory);
-    if (frozen(directory)) return directory + " is immutable or append-only (lsattr -d shows it)";
+    if (frozen(directory))
+        return directory + check::tr(" is immutable or append-only (lsattr -d shows it)");
     struct stat folder;
     if (stat(directory.c_str(), &folder) != 0) return failure(directory);
     for (const std::string &name : oldNames) {
         const std::string path = quizra::joinPath(directory, name);
         struct stat info;
         if (lstat(path.c_str(), &info) != 0) return failure(path);
-        if (S_ISDIR(info.st_mode)) return path + " is a folder, not a question file";
+        if (S_ISDIR(info.st_mode)) return path + check::tr(" is a folder, not a question file");
         if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
-            return path + " is not a regular file";
+            return path + check::tr(" is not a regular file");
         if (S_ISREG(info.st_mode) && frozen(path))
-            return path + " is immutable or append-only (lsattr shows it)";
+            return path + check::tr(" is immutable or append-only (lsattr shows it)");
         // In a sticky folder (such as /tmp) only a file's owner may rename it.
         const uid_t me = geteuid();
         if ((folder.st_mode & S_ISVTX) && me != 0 && me != info.st_uid && me != folder.st_uid)
-            return path + " belongs to another user, in a folder where only the owner may "
-                          "rename a file";
+            return path +
+                   check::tr(" belongs to another user, in a folder where only the owner may "
+                             "rename a file");
     }
     return {};
 }
@@ -133,7 +136,7 @@ Written writeQuestionFiles(const std::string &directory, const std::vector<std::
                            Existing existing, const std::function<bool()> &proceed) {
     Written result;
     const auto refuse = [&](const std::string &why) {
-        result.message = why + ": nothing written";
+        result.message = why + check::tr(": nothing written");
         return result;
     };
     std::error_code made;
@@ -141,7 +144,7 @@ Written writeQuestionFiles(const std::string &directory, const std::vector<std::
     if (made) return refuse(directory + ": " + made.message());
     const BankLock lock(directory);
     if (lock.state() == BankLock::State::Busy)
-        return refuse("another build is writing " + directory);
+        return refuse(check::tr("another build is writing ") + directory);
     if (lock.state() == BankLock::State::Failed) {
         errno = lock.error();
         return refuse(failure(quizra::joinPath(directory, LockFileName)));
@@ -152,9 +155,9 @@ Written writeQuestionFiles(const std::string &directory, const std::vector<std::
     if (!recovery.problem.empty()) return refuse(recovery.problem);
     const std::vector<std::string> oldNames = existingQuestionFiles(directory);
     if (!oldNames.empty() && existing == Existing::Refuse) {
-        refuse(directory + " already holds a bank (" + oldNames.front() +
+        refuse(directory + check::tr(" already holds a bank (") + oldNames.front() +
                (oldNames.size() > 1 ? ", …" : "") + ")");
-        result.message += "; add --force to replace it";
+        result.message += check::tr("; add --force to replace it");
         return result;
     }
     if (const std::string why = obstacle(directory, oldNames); !why.empty()) return refuse(why);

@@ -1,4 +1,5 @@
 #include "csvread.h"
+#include "translation.h"
 
 #include <csv.h>
 
@@ -41,7 +42,8 @@ int noBlanks(unsigned char) {
 
 SheetError readCsv(std::string_view bytes, const RecordHandler &onRecord, char separator) {
     csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) return {"out of memory", 0, 0};
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
+        return {check::tr("out of memory"), 0, 0};
     const std::unique_ptr<csv_parser, decltype(&csv_free)> owner(&parser, &csv_free);
     csv_set_space_func(&parser, noBlanks);
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
@@ -56,16 +58,17 @@ SheetError readCsv(std::string_view bytes, const RecordHandler &onRecord, char s
             csv_parse(&parser, bytes.data() + at, size, onField, onRecordEnd, &collector) == size;
     }
     if (collector.tooWideRow != 0)
-        return {"more than " + std::to_string(MaxColumns) +
-                    " fields in a row: not a bank spreadsheet",
+        return {check::tr("more than ") + std::to_string(MaxColumns) +
+                    check::tr(" fields in a row: not a bank spreadsheet"),
                 collector.tooWideRow, 0};
     if (parsed && !collector.stopped) csv_fini(&parser, onField, onRecordEnd, &collector);
     const int status = csv_error(&parser);
     if (status == CSV_SUCCESS) return {};
-    return {status == CSV_EPARSE ? "a quote breaks the CSV rules: a field that holds a quote, "
-                                   "comma or line break is wrapped in quotes, and a quote in it "
-                                   "is written twice"
-                                 : csv_strerror(status),
+    return {status == CSV_EPARSE
+                ? check::tr("a quote breaks the CSV rules: a field that holds a quote, "
+                            "comma or line break is wrapped in quotes, and a quote in it "
+                            "is written twice")
+                : csv_strerror(status),
             collector.record.row, collector.record.fields.size() + 1};
 }
 

@@ -1,6 +1,7 @@
 #include "csvtext.h"
 
 #include "cp932.h"
+#include "translation.h"
 #include "utf8.h"
 
 #include <iconv.h>
@@ -53,8 +54,8 @@ CsvText decodeCsv(std::string_view bytes) {
         if (fromUtf16(bytes.substr(2), utf16le ? "UTF-16LE" : "UTF-16BE", csv.storage))
             csv.text = csv.storage;
         else
-            csv.problem =
-                "starts as UTF-16 but is not UTF-16 throughout: save it again as CSV UTF-8";
+            csv.problem = check::tr(
+                "starts as UTF-16 but is not UTF-16 throughout: save it again as CSV UTF-8");
     } else if (check::isUtf8(bytes)) {
         csv.text = bytes;
     } else if (quizra::invalidCp932Offsets(bytes).empty()) {
@@ -62,8 +63,9 @@ CsvText decodeCsv(std::string_view bytes) {
         csv.storage = quizra::decodeCp932(bytes);
         csv.text = csv.storage;
     } else {
-        csv.problem = "is neither UTF-8, UTF-16 with a byte-order mark nor Shift-JIS (CP932): "
-                      "save it as CSV UTF-8";
+        csv.problem =
+            check::tr("is neither UTF-8, UTF-16 with a byte-order mark nor Shift-JIS (CP932): "
+                      "save it as CSV UTF-8");
     }
     csv.separator = separatorOf(csv.text);
     return csv;

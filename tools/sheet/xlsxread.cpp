@@ -1,4 +1,5 @@
 #include "xlsxread.h"
+#include "translation.h"
 
 #include "xlsxxml.h"
 
@@ -74,8 +75,8 @@ private:
         if (name != "si") return;
         bytes_ += current_.size() + sizeof(std::string);
         if (bytes_ > MaxSharedStringBytes)
-            return stop("holds more than " + std::to_string(MaxSharedStringBytes >> 20) +
-                        " MiB of strings: not a bank");
+            return stop(check::tr("holds more than ") + std::to_string(MaxSharedStringBytes >> 20) +
+                        check::tr(" MiB of strings: not a bank"));
         strings.push_back(unescaped(current_));
     }
     void text(std::string_view text) override { runs_.add(text, current_); }
@@ -137,7 +138,8 @@ private:
 
     void endCell() {
         if (column_ > MaxColumns) {
-            error = {"more than " + std::to_string(MaxColumns) + " columns: not a bank spreadsheet",
+            error = {check::tr("more than ") + std::to_string(MaxColumns) +
+                         check::tr(" columns: not a bank spreadsheet"),
                      record_.row, 0};
             return stop();
         }
@@ -146,7 +148,8 @@ private:
             std::size_t index = SIZE_MAX;
             std::from_chars(value_.data(), value_.data() + value_.size(), index);
             if (index >= strings_.size()) {
-                error = {"refers to shared string " + value_ + ", which the workbook lacks",
+                error = {check::tr("refers to shared string ") + value_ +
+                             check::tr(", which the workbook lacks"),
                          record_.row, column_};
                 return stop();
             }
@@ -184,7 +187,7 @@ SheetError readXlsx(std::string_view bytes, const RecordHandler &onRecord) {
     zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &zipError);
     zip_t *opened = source ? zip_open_from_source(source, ZIP_RDONLY, &zipError) : nullptr;
     if (!opened) {
-        SheetError error{std::string("is not a workbook that can be read: ") +
+        SheetError error{check::tr("is not a workbook that can be read: ") +
                          zip_error_strerror(&zipError)};
         if (source) zip_source_free(source);
         zip_error_fini(&zipError);
@@ -197,12 +200,12 @@ SheetError readXlsx(std::string_view bytes, const RecordHandler &onRecord) {
     Workbook workbook;
     if (std::string problem = workbook.parse(zip.get(), "xl/workbook.xml", inflated);
         !problem.empty())
-        return {"is not a workbook: " + problem};
+        return {check::tr("is not a workbook: ") + problem};
     Relationships parts(workbook.firstSheet);
     if (zip_name_locate(zip.get(), "xl/_rels/workbook.xml.rels", 0) >= 0)
         if (std::string problem = parts.parse(zip.get(), "xl/_rels/workbook.xml.rels", inflated);
             !problem.empty())
-            return {"is not a workbook: " + problem};
+            return {check::tr("is not a workbook: ") + problem};
     SharedStrings shared;
     if (zip_name_locate(zip.get(), parts.sharedStrings.c_str(), 0) >= 0)
         if (std::string problem = shared.parse(zip.get(), parts.sharedStrings, inflated);

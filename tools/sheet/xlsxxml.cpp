@@ -1,4 +1,5 @@
 #include "xlsxxml.h"
+#include "translation.h"
 
 #include <charconv>
 
@@ -70,20 +71,22 @@ XmlPart::XmlPart() : parser_(XML_ParserCreate(nullptr), XML_ParserFree) {
 std::string XmlPart::parse(zip_t *zip, const std::string &name, std::size_t &inflated) {
     const std::unique_ptr<zip_file_t, int (*)(zip_file_t *)> file(zip_fopen(zip, name.c_str(), 0),
                                                                   zip_fclose);
-    if (!file) return name + " cannot be opened: " + zip_strerror(zip);
+    if (!file) return name + check::tr(" cannot be opened: ") + zip_strerror(zip);
     char buffer[64 * 1024];
     for (;;) {
         const zip_int64_t size = zip_fread(file.get(), buffer, sizeof buffer);
-        if (size < 0) return name + " cannot be read: " + zip_file_strerror(file.get());
+        if (size < 0) return name + check::tr(" cannot be read: ") + zip_file_strerror(file.get());
         inflated += static_cast<std::size_t>(size);
-        if (inflated > MaxInflatedBytes) return "inflates to more than 1 GiB: not a bank";
+        if (inflated > MaxInflatedBytes)
+            return check::tr("inflates to more than 1 GiB: not a bank");
         if (XML_Parse(parser_.get(), buffer, static_cast<int>(size), size == 0) != XML_STATUS_OK)
             break;
         if (size == 0) return problem_;
     }
     if (XML_GetErrorCode(parser_.get()) == XML_ERROR_ABORTED) return problem_;
-    return name + " is not well-formed XML: " + XML_ErrorString(XML_GetErrorCode(parser_.get())) +
-           " at line " + std::to_string(XML_GetCurrentLineNumber(parser_.get()));
+    return name + check::tr(" is not well-formed XML: ") +
+           XML_ErrorString(XML_GetErrorCode(parser_.get())) + check::tr(" at line ") +
+           std::to_string(XML_GetCurrentLineNumber(parser_.get()));
 }
 
 void XmlPart::stop(std::string problem) {

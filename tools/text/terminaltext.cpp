@@ -1,5 +1,6 @@
 #include "terminaltext.h"
 
+#include "translation.h"
 #include "utf8.h"
 
 namespace check {
@@ -43,7 +44,7 @@ std::string terminalText(std::string_view text, bool *escaped) {
 std::string terminalLine(std::string_view text) {
     bool escaped = false;
     std::string line = terminalText(text, &escaped);
-    if (escaped) line += EscapedNote;
+    if (escaped) line += check::tr(" (control characters shown as \\xNN)");
     return line;
 }
 

@@ -10,10 +10,7 @@ namespace check {
 // cursor, clear the screen or retitle the window. escaped, when given, is set when anything was.
 std::string terminalText(std::string_view text, bool *escaped = nullptr);
 
-// Appended to a line that shows control characters escaped.
-inline constexpr std::string_view EscapedNote = " (control characters shown as \\xNN)";
-
-// terminalText, with EscapedNote appended when anything was escaped.
+// terminalText, with a note that control characters are shown as \xNN when anything was escaped.
 std::string terminalLine(std::string_view text);
 
 // A value quoted in a one-line message: in double quotes, cut after a readable length (see
