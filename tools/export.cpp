@@ -12,6 +12,9 @@
 #include "translation.h"
 #include "xlsxwrite.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <unistd.h>
@@ -52,11 +55,25 @@ template <typename Write> void eachQuestionFile(Write write) {
     }
 }
 
+// A named file is written beside its name and renamed over it only once whole, so that an
+// export that fails leaves the spreadsheet that stood there as it was.
+std::string asideOf(const std::string &output) {
+    return output + ".quizra-export";
+}
+
+// Puts the whole file written aside in place of output.
+bool putInPlace(const std::string &output) {
+    return std::rename(asideOf(output).c_str(), output.c_str()) == 0;
+}
+
 int exportWorkbook(const std::string &output) {
-    spreadsheet::XlsxWriter workbook(output);
+    spreadsheet::XlsxWriter workbook(asideOf(output));
     eachQuestionFile(
         [&](int question, bankread::QuestionFile &file) { workbook.writeRows(question, file); });
-    if (const std::string problem = workbook.close(); !problem.empty()) {
+    std::string problem = workbook.close();
+    if (problem.empty() && !putInPlace(output)) problem = std::strerror(errno);
+    if (!problem.empty()) {
+        std::remove(asideOf(output).c_str());
         std::cerr << "quizra-check: " << terminalText(output) << check::tr(" cannot be written: ")
                   << problem << '\n';
         return 2;
@@ -83,8 +100,9 @@ int exportBank(Arguments arguments) {
     // Decided before the first byte, so that a file gets the whole spreadsheet.
     const bool terminal = output.empty() && isatty(STDOUT_FILENO);
     bool escaped = false;
+    const std::string path(output);
     std::ofstream file;
-    if (!output.empty()) file.open(std::string(output), std::ios::binary);
+    if (!path.empty()) file.open(asideOf(path), std::ios::binary);
     std::ostream &out = output.empty() ? std::cout : file;
     // One question file at a time: a bank's entries may run to millions.
     spreadsheet::writeHeader(out);
@@ -92,7 +110,13 @@ int exportBank(Arguments arguments) {
         if (terminal && escapeControls(file)) escaped = true;
         spreadsheet::writeRows(out, question, file);
     });
-    if (!out.flush()) {
+    bool written = static_cast<bool>(out.flush());
+    if (!path.empty()) {
+        file.close();
+        written = written && !file.fail() && putInPlace(path);
+        if (!written) std::remove(asideOf(path).c_str());
+    }
+    if (!written) {
         std::cerr << "quizra-check: "
                   << (output.empty() ? check::tr("the spreadsheet") : terminalText(output))
                   << check::tr(" cannot be written") << '\n';
