@@ -16,8 +16,12 @@ std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_vie
                                           const PictureLoader &pictures,
                                           const ChoiceMeter &choices);
 
-// Every problem of the bank in directory: TOI1.ini to TOI50.ini in turn, each looked up and read
-// as the program reads it, then checked by checkQuestionFile.
+// Every problem of question file index (0 to 49) of the bank in directory, looked up and read as
+// the program reads it, then checked by checkQuestionFile.
+std::vector<Diagnostic> checkBankFile(const std::string &directory, int index,
+                                      const PictureLoader &pictures, const ChoiceMeter &choices);
+
+// Every problem of the bank in directory: checkBankFile of TOI1.ini to TOI50.ini, in that order.
 std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures,
                                   const ChoiceMeter &choices);
 

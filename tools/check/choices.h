@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace bankcheck {
@@ -16,9 +17,15 @@ struct ChoiceWidth {
 class ChoiceMeter {
 public:
     virtual ~ChoiceMeter() = default;
-    // The four choices with these texts (UTF-8, as read), side by side or stacked (type=1).
+    // The four choices with these texts (UTF-8, as read), side by side or stacked (type=1). Called
+    // from every thread of runOnThreads at once.
     virtual std::array<ChoiceWidth, 4> measure(const std::array<std::string, 4> &texts,
                                                bool stacked) const = 0;
+
+    // Runs work on up to threads threads at once and returns when every one is done; work calls
+    // measure. A meter that measures on one thread only (a window's) serves the others from the
+    // calling thread meanwhile.
+    virtual void runOnThreads(const std::function<void()> &work, unsigned threads) const;
 };
 
 } // namespace bankcheck

@@ -27,7 +27,8 @@ struct Picture {
 class PictureLoader {
 public:
     virtual ~PictureLoader() = default;
-    // The picture bmp names, relative to the bank folder ('\' and '/' separate folders).
+    // The picture bmp names, relative to the bank folder ('\' and '/' separate folders). Called
+    // from several threads at once.
     virtual Picture load(std::string_view bmp) const = 0;
     // Where the picture really is when a symbolic link takes bmp out of the bank folder; "" when
     // it stays inside.

@@ -3,6 +3,14 @@
 #include "bank/modMain.h"
 #include "exam/frmSiken.h"
 
+#include <QEventLoop>
+#include <QThread>
+
+#include <atomic>
+#include <system_error>
+#include <thread>
+#include <vector>
+
 namespace bankcheck {
 
 QtChoiceMeter::QtChoiceMeter(frmSiken &window) : window_(window) {
@@ -22,21 +30,71 @@ QtChoiceMeter::QtChoiceMeter(frmSiken &window) : window_(window) {
 
 std::array<ChoiceWidth, 4> QtChoiceMeter::measure(const std::array<std::string, 4> &texts,
                                                   bool stacked) const {
+    std::array<ChoiceWidth, 4> widths;
+    std::array<bool, 4> known{};
+    {
+        const std::shared_lock reading(neededLock_);
+        for (std::size_t k = 0; k < 4; ++k)
+            if (const auto found = needed_[k].find(texts[k]); found != needed_[k].end()) {
+                widths[k] = {found->second, shown_[stacked][k]};
+                known[k] = true;
+            }
+    }
     // Bounds the memory of a bank whose choices are all different.
     constexpr std::size_t MaxRemembered = 1 << 16;
-    std::array<ChoiceWidth, 4> widths;
     for (std::size_t k = 0; k < 4; ++k) {
-        auto &known = needed_[k];
-        auto found = known.find(texts[k]);
-        if (found == known.end()) {
-            if (known.size() >= MaxRemembered) known.clear();
-            QRadioButton &choice = window_.Option1(static_cast<long>(k));
-            choice.setText(frmSiken::choiceCaption(static_cast<int>(k), texts[k]));
-            found = known.emplace(texts[k], choice.sizeHint().width()).first;
-        }
-        widths[k] = {found->second, shown_[stacked][k]};
+        if (known[k]) continue;
+        widths[k] = {layOut(k, texts[k]), shown_[stacked][k]};
+        const std::unique_lock writing(neededLock_);
+        if (needed_[k].size() >= MaxRemembered) needed_[k].clear();
+        needed_[k].emplace(texts[k], widths[k].needed);
     }
     return widths;
+}
+
+int QtChoiceMeter::layOut(std::size_t k, const std::string &text) const {
+    int width = 0;
+    const auto measure = [&] {
+        QRadioButton &choice = window_.Option1(static_cast<long>(k));
+        choice.setText(frmSiken::choiceCaption(static_cast<int>(k), text));
+        width = choice.sizeHint().width();
+    };
+    if (QThread::currentThread() == window_.thread())
+        measure();
+    else
+        QMetaObject::invokeMethod(&window_, measure, Qt::BlockingQueuedConnection);
+    return width;
+}
+
+void QtChoiceMeter::runOnThreads(const std::function<void()> &work, unsigned threads) const {
+    QEventLoop loop;
+    // Starting the threads counts as one more running, so that the loop quits only once all
+    // have started and finished.
+    std::atomic<unsigned> running{1};
+    const auto finished = [&] {
+        if (--running == 0)
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    };
+    std::vector<std::jthread> threadsRunning;
+    try {
+        while (threadsRunning.size() < threads) {
+            ++running;
+            try {
+                threadsRunning.emplace_back([&] {
+                    work();
+                    finished();
+                });
+            } catch (...) {
+                --running;
+                throw;
+            }
+        }
+    } catch (const std::system_error &) {
+        // Fewer threads than asked for: those there are share the work.
+    }
+    if (threadsRunning.empty()) work();
+    finished();
+    loop.exec();
 }
 
 } // namespace bankcheck
