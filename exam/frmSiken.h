@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -61,7 +62,8 @@ private:
     void placeChoices(bool stacked);
     void enableMove(CommandButton *button, bool enabled);
     void showPicture(const std::string &bmp);
-    void preparePictures(std::int16_t iNum);
+    PictureCache &pictures();
+    void preparePictures(std::initializer_list<int> questions);
 
     std::unique_ptr<PictureCache> pictures_;
 };

@@ -2,6 +2,9 @@
 
 #include "pictureDecode.h"
 
+#include <QThread>
+
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -19,7 +22,8 @@ bool PictureCache::Stamp::operator==(const Stamp &other) const {
 
 PictureCache::PictureCache(QSize visible, std::size_t budgetBytes)
     : visible_(visible), budgetBytes_(budgetBytes) {
-    worker_.setMaxThreadCount(1);
+    // Two pictures decode at once where there are cores for them.
+    worker_.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
 }
 
 PictureCache::Entry *PictureCache::entryFor(const std::string &path, bool ahead) {

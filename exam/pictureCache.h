@@ -17,7 +17,7 @@
 // The exam's pictures, each decoded once while its file stays the same file with the same
 // contents (device, inode, size, modification and change time), and kept only as far as the
 // exam window shows them. Pictures of the questions about to be shown can be decoded ahead on
-// a worker thread; the cache keeps the pictures used last within a budget of bytes and drops
+// worker threads; the cache keeps the pictures used last within a budget of bytes and drops
 // the others. Pixmaps are made on the window's thread, when shown.
 class PictureCache {
 public:
@@ -66,6 +66,6 @@ private:
     std::size_t budgetBytes_;
     std::uint64_t uses_ = 0;
     std::unordered_map<std::string, Entry> entries_;
-    // One thread, kept between pictures; it finishes its decoding before the cache goes.
+    // Up to two threads, kept between pictures; they finish their decoding before the cache goes.
     QThreadPool worker_;
 };
