@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <iterator>
 #include <mutex>
 #include <new>
@@ -138,20 +139,27 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
     std::array<std::optional<std::vector<Diagnostic>>, modMain::QuestionCount> done;
     std::size_t joined = 0;
     std::mutex joining;
+    std::exception_ptr failure; // what the calling thread raises once the threads are done
     std::atomic<int> next{0};
     const auto checkFiles = [&] {
-        for (int i; (i = next++) < modMain::QuestionCount;) {
-            std::vector<Diagnostic> found = checkBankFile(directory, i, pictures, choices);
-            const std::lock_guard lock(joining);
-            done[static_cast<std::size_t>(i)] = std::move(found);
-            for (; joined < done.size() && done[joined]; ++joined) {
-                std::move(done[joined]->begin(), done[joined]->end(),
-                          std::back_inserter(diagnostics));
-                done[joined].reset();
+        try {
+            for (int i; (i = next++) < modMain::QuestionCount;) {
+                std::vector<Diagnostic> found = checkBankFile(directory, i, pictures, choices);
+                const std::lock_guard lock(joining);
+                done[static_cast<std::size_t>(i)] = std::move(found);
+                for (; joined < done.size() && done[joined]; ++joined) {
+                    std::move(done[joined]->begin(), done[joined]->end(),
+                              std::back_inserter(diagnostics));
+                    done[joined].reset();
+                }
             }
+        } catch (...) {
+            const std::lock_guard lock(joining);
+            if (!failure) failure = std::current_exception();
         }
     };
     choices.runOnThreads(checkFiles, std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    if (failure) std::rethrow_exception(failure);
     return diagnostics;
 }
 
