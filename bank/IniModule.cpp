@@ -33,10 +33,10 @@ bool IniFile::GetIniString(std::string_view key, std::string_view section, std::
             break;
         }
         if (section != section_) {
-            sectionLines_ = quizra::profileSection(file_.bytes, section);
+            sectionKeys_ = quizra::sectionKeys(quizra::profileSection(file_.bytes, section));
             section_ = section;
         }
-        value = quizra::decodeCp932(quizra::sectionValue(sectionLines_, key));
+        value = quizra::decodeCp932(quizra::keyValue(sectionKeys_, key));
         return true;
     } catch (...) {
         return false;

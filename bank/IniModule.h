@@ -1,10 +1,12 @@
 #pragma once
 
 #include "files.h"
+#include "profile.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace IniModule {
 
@@ -27,9 +29,9 @@ public:
 
 private:
     quizra::FileBytes file_;
-    // The section looked up last and its lines: an entry's keys are read one after another.
+    // The section looked up last and its key lines: an entry's keys are read one after another.
     std::optional<std::string> section_;
-    std::string_view sectionLines_;
+    std::vector<quizra::ProfileLine> sectionKeys_;
 };
 
 } // namespace IniModule

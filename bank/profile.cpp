@@ -393,19 +393,25 @@ std::string_view profileSection(std::string_view fileBytes, std::string_view sec
     return {};
 }
 
-std::string sectionValue(std::string_view sectionLines, std::string_view key) {
-    key = trimSpaces(key);
+std::vector<ProfileLine> sectionKeys(std::string_view sectionLines) {
+    std::vector<ProfileLine> keys;
     ProfileScanner scanner(sectionLines);
     ProfileLine line;
     while (scanner.next(line))
-        if (line.kind == ProfileLine::Kind::Key && sameName(line.name, key))
-            return std::string(deliveredValue(line.value));
+        if (line.kind == ProfileLine::Kind::Key) keys.push_back(line);
+    return keys;
+}
+
+std::string keyValue(const std::vector<ProfileLine> &keys, std::string_view key) {
+    key = trimSpaces(key);
+    for (const ProfileLine &line : keys)
+        if (sameName(line.name, key)) return std::string(deliveredValue(line.value));
     return {};
 }
 
 std::string profileValue(std::string_view fileBytes, std::string_view section,
                          std::string_view key) {
-    return sectionValue(profileSection(fileBytes, section), key);
+    return keyValue(sectionKeys(profileSection(fileBytes, section)), key);
 }
 
 } // namespace quizra

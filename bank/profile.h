@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quizra {
 
@@ -70,11 +71,14 @@ std::string_view deliveredValue(std::string_view storedValue);
 // is no such section.
 std::string_view profileSection(std::string_view fileBytes, std::string_view section);
 
-// The value of the first key named key among the lines of a section as profileSection gives
-// them, as raw CP932 bytes (at most MaxValueBytes); "" when there is none or it has no '='.
-std::string sectionValue(std::string_view sectionLines, std::string_view key);
+// The key lines among the lines of a section as profileSection gives them, in file order.
+std::vector<ProfileLine> sectionKeys(std::string_view sectionLines);
 
-// The value of key in section: sectionValue(profileSection(fileBytes, section), key).
+// The value of the first of keys named key, as raw CP932 bytes (at most MaxValueBytes); "" when
+// there is none or it has no '='.
+std::string keyValue(const std::vector<ProfileLine> &keys, std::string_view key);
+
+// The value of key in section: keyValue(sectionKeys(profileSection(fileBytes, section)), key).
 std::string profileValue(std::string_view fileBytes, std::string_view section,
                          std::string_view key);
 
