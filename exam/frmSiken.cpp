@@ -61,10 +61,8 @@ void frmSiken::SetMondai(std::int16_t iNum) {
         Option1(k).setText(choiceCaption(k, *choices[k]));
     Frame2->setTitle(QStringLiteral("題") + text(quizra::integerText(iNum + 1)) +
                      QStringLiteral("問"));
-    // The next question's picture decodes beside this one's, the others once this one shows.
-    preparePictures({iNum + 1});
     showPicture(question.bmp);
-    preparePictures({iNum - 1, iNum + 2, iNum - 2});
+    preparePictures(iNum);
     enableMove(cmdBefore, iNumber > 0);
     enableMove(cmdNext, iNumber < 49);
     lblCorAns->setText(QString());
@@ -92,7 +90,9 @@ void frmSiken::placeChoices(bool stacked) {
 
 // A picture that cannot be shown does not end the exam: its place says so in red instead.
 void frmSiken::showPicture(const std::string &bmp) {
-    const QPixmap picture = pictures().picture(picturePath(bmp));
+    if (!pictures_)
+        pictures_ = std::make_unique<PictureCache>(visiblePictureSize(Frame2), PictureBudgetBytes);
+    const QPixmap picture = pictures_->picture(picturePath(bmp));
     if (picture.isNull())
         Image1->clearPicture();
     else
@@ -102,18 +102,13 @@ void frmSiken::showPicture(const std::string &bmp) {
     lblPictureNotice->setVisible(!bmp.empty() && picture.isNull());
 }
 
-PictureCache &frmSiken::pictures() {
-    if (!pictures_)
-        pictures_ = std::make_unique<PictureCache>(visiblePictureSize(Frame2), PictureBudgetBytes);
-    return *pictures_;
-}
-
-// The pictures of the questions next to the one shown are decoded while the candidate reads, two
-// each way, so that a candidate clicking on finds the next one decoded or half done.
-void frmSiken::preparePictures(std::initializer_list<int> questions) {
-    for (const int next : questions) {
+// The pictures of the questions next to iNum are decoded while the candidate reads, two each
+// way, so that a candidate clicking on finds the next one decoded or half done. They start once
+// iNum's own shows: decoding beside it would slow the first display.
+void frmSiken::preparePictures(std::int16_t iNum) {
+    for (const int next : {iNum + 1, iNum - 1, iNum + 2, iNum - 2}) {
         if (next >= 0 && next < modMain::QuestionCount)
-            pictures().prepare(picturePath(modMain::Mondai(next).bmp));
+            pictures_->prepare(picturePath(modMain::Mondai(next).bmp));
     }
 }
 

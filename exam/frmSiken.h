@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -62,8 +61,7 @@ private:
     void placeChoices(bool stacked);
     void enableMove(CommandButton *button, bool enabled);
     void showPicture(const std::string &bmp);
-    PictureCache &pictures();
-    void preparePictures(std::initializer_list<int> questions);
+    void preparePictures(std::int16_t iNum);
 
     std::unique_ptr<PictureCache> pictures_;
 };
