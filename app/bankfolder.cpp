@@ -48,7 +48,7 @@ int choose(QCoreApplication &app) {
         const QFileInfo folder(named.front());
         if (!folder.isDir())
             return usageError(QStringLiteral("%1 はフォルダーではありません。").arg(named.front()));
-        quizra::setProgramDirectory(folder.absoluteFilePath().toStdString());
+        quizra::setBankDirectory(folder.absoluteFilePath().toStdString());
         lookedIn = {folder.absoluteFilePath()};
         return -1;
     }
@@ -56,18 +56,18 @@ int choose(QCoreApplication &app) {
     lookedIn.clear();
     for (const bankhome::Place &place : lookup.looked)
         lookedIn.append(QString::fromStdString(place.folder));
-    if (lookup.chosen) quizra::setProgramDirectory(lookup.chosen->folder);
+    if (lookup.chosen) quizra::setBankDirectory(lookup.chosen->folder);
     return -1;
 }
 
 bool holdsBank() {
-    return bankhome::holdsBank(quizra::programDirectory());
+    return bankhome::holdsBank(quizra::bankDirectory());
 }
 
 QString notFoundReport() {
-    const QStringList folders =
-        lookedIn.isEmpty() ? QStringList{QString::fromStdString(quizra::programDirectory())}
-                           : lookedIn;
+    const QStringList folders = lookedIn.isEmpty()
+                                    ? QStringList{QString::fromStdString(quizra::bankDirectory())}
+                                    : lookedIn;
     return QStringLiteral("問題集が見つかりません。\n\n次のフォルダーに問題ファイル (TOI1.ini ～ "
                           "TOI50.ini) がありません:\n") +
            folders.join(u'\n');

@@ -15,7 +15,7 @@ bool GetIniString(std::string_view key, std::string_view section, std::string_vi
 // The reader never raises: any failure leaves value as it was and reports false.
 IniFile::IniFile(std::string_view fileName) {
     try {
-        file_ = quizra::readFileIn(quizra::programDirectory(), fileName);
+        file_ = quizra::readFileIn(quizra::bankDirectory(), fileName);
     } catch (...) {
         file_ = {quizra::FileBytes::Status::Error, {}, ENOMEM, {}};
     }

@@ -81,11 +81,11 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-const std::string &programDirectory() {
+const std::string &bankDirectory() {
     return directorySlot();
 }
 
-void setProgramDirectory(std::string directory) {
+void setBankDirectory(std::string directory) {
     directorySlot() = std::move(directory);
 }
 

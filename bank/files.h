@@ -10,9 +10,9 @@ namespace quizra {
 
 // The folder the bank is read from, without a trailing separator (except "/"): the directory of
 // the running executable until start-up chooses the bank's folder (bank/bankhome.h), or tests
-// and tools point it elsewhere with setProgramDirectory.
-const std::string &programDirectory();
-void setProgramDirectory(std::string directory);
+// and tools point it elsewhere with setBankDirectory.
+const std::string &bankDirectory();
+void setBankDirectory(std::string directory);
 
 // The directory of the running executable, wherever the bank is read from.
 std::string executableDirectory();

@@ -15,7 +15,7 @@ struct MondaiRec {
     std::string ans3;
     std::string ans4;
     std::int16_t ans = 0;  // number of the correct choice, 1..4 in a sound file
-    std::string bmp;       // picture file, relative to the program's directory; "" for none
+    std::string bmp;       // picture file, relative to the bank folder; "" for none
     std::int16_t type = 0; // 1 stacks the choices, anything else puts them in one row
 };
 

@@ -44,7 +44,7 @@ namespace fs = std::filesystem;
 
 struct Banks {
     benchbank::TempDir root{"exam-bench"};
-    fs::path sample = quizra::programDirectory(); // the sample bank lies beside the executable
+    fs::path sample = quizra::bankDirectory(); // the sample bank lies beside the executable
     fs::path large = root.path() / "large";
     fs::path huge = root.path() / "huge";
     fs::path plain = root.path() / "plain";
@@ -164,7 +164,7 @@ bool timeClick(benchmark::State &state, std::vector<double> &times, QAbstractBut
 // 試験開始 on the menu until the exam window's first paint of question 1; also what the exam
 // window keeps in memory once question 1 shows.
 void examStart(benchmark::State &state, const fs::path &bank) {
-    quizra::setProgramDirectory(bank.string());
+    quizra::setBankDirectory(bank.string());
     std::vector<double> times, added;
     for (auto _ : state) {
         QAbstractButton *start = showMenu().cmd1;
@@ -183,7 +183,7 @@ void examStart(benchmark::State &state, const fs::path &bank) {
 
 // 次の問題＞ (and ＜前の問題 on the way back) until the exam window has been repainted.
 void moving(benchmark::State &state, const fs::path &bank) {
-    quizra::setProgramDirectory(bank.string());
+    quizra::setBankDirectory(bank.string());
     clickToPaint(showMenu().cmd1, isExam);
     frmSiken &exam = *Forms::frmSiken();
     bool forward = true;
@@ -202,7 +202,7 @@ void moving(benchmark::State &state, const fs::path &bank) {
 // 次の問題＞ through exams whose every question has a picture of its own, after readingMs of
 // reading each question (0: as fast as the clicks come).
 void movingOn(benchmark::State &state, const fs::path &bank, int readingMs) {
-    quizra::setProgramDirectory(bank.string());
+    quizra::setBankDirectory(bank.string());
     std::vector<double> times;
     frmSiken *exam = nullptr;
     for (auto _ : state) {

@@ -55,7 +55,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     PaintProbe probe;
     if (argc > 2 && std::strcmp(argv[1], "exam") == 0) {
-        quizra::setProgramDirectory(argv[2]);
+        quizra::setBankDirectory(argv[2]);
         probe.onPaint = [&probe, started = false](QWidget *window, std::int64_t) mutable {
             if (started || !isMenu(window)) return;
             started = true;

@@ -69,7 +69,7 @@ std::unique_ptr<char[]> readWhole(const std::string &path, std::size_t &size) {
 // The value of the last entry's type, the farthest a lookup has to go.
 void getIniString(benchmark::State &state, Text text, const char *file, int Files::*entries) {
     const Files &f = files(text);
-    quizra::setProgramDirectory(f.folder.string());
+    quizra::setBankDirectory(f.folder.string());
     const std::string section = "SEC" + std::to_string(f.*entries);
     std::string value;
     for (auto _ : state) {
@@ -89,7 +89,7 @@ void readAndMemchr(benchmark::State &state, Text text, const char *file) {
 }
 
 void makeMondai(benchmark::State &state, Text text, const char *bank) {
-    quizra::setProgramDirectory((files(text).folder / bank).string());
+    quizra::setBankDirectory((files(text).folder / bank).string());
     for (auto _ : state)
         modMain::MakeMondai();
 }

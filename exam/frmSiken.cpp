@@ -47,7 +47,7 @@ constexpr std::size_t PictureBudgetBytes = std::size_t{8} << 20;
 // folder: pictures are the bank's own.
 std::string picturePath(const std::string &bmp) {
     if (bmp.empty() || !quizra::staysInside(bmp)) return {};
-    return quizra::resolvePath(quizra::programDirectory(), bmp);
+    return quizra::resolvePath(quizra::bankDirectory(), bmp);
 }
 
 } // namespace

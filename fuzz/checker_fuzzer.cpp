@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!errorInFile) {
         const std::string &directory = bankDirectory();
         writeFile(quizra::joinPath(directory, "TOI1.ini"), bytes);
-        quizra::setProgramDirectory(directory);
+        quizra::setBankDirectory(directory);
         check(!drawFails(0.0) && !drawFails(0.5) && !drawFails(std::nextafter(1.0, 0.0)),
               "the draw fails on a file the check passes without an error");
         quizra::setRandomSource({});

@@ -64,7 +64,7 @@ public:
         char folder[] = "/tmp/profile_fuzzer-XXXXXX";
         check(mkdtemp(folder) != nullptr, "cannot make a temporary folder");
         directory_ = folder;
-        quizra::setProgramDirectory(directory_);
+        quizra::setBankDirectory(directory_);
     }
     ~QuestionFolder() {
         std::remove(path().c_str());

@@ -74,19 +74,20 @@ int check(Arguments arguments) {
     const auto [directory, json, all] = parsed;
     const bool sheet = !directory.empty() && isFile(std::string(directory));
     if (!sheet && !useBankDirectory(directory, /*quiet=*/true)) return 2;
-    const std::string target = sheet ? std::string(directory) : quizra::programDirectory();
+    const std::string target = sheet ? std::string(directory) : quizra::bankDirectory();
     if (!sheet && spreadsheet::interruptedBuildIn(target)) recoverInterruptedBuild(target);
 
     const OffscreenExam exam; // the choices measured as the exam window shows them
     const std::vector<bankcheck::Diagnostic> diagnostics =
         sheet ? checkSpreadsheet(target, exam)
-                    : bankcheck::checkBank(target, bankcheck::QtPictureLoader(target),
-                                           bankcheck::QtChoiceMeter(exam.window()));
+              : bankcheck::checkBank(target, bankcheck::QtPictureLoader(target),
+                                     bankcheck::QtChoiceMeter(exam.window()));
     const int files = sheet ? 1 : modMain::QuestionCount;
     if (json)
         bankcheck::printJson(std::cout, diagnostics, files);
     else
-        bankcheck::printText(std::cout, diagnostics, files, all ? SIZE_MAX : bankcheck::ShownPerFile,
+        bankcheck::printText(std::cout, diagnostics, files,
+                             all ? SIZE_MAX : bankcheck::ShownPerFile,
                              directory.empty() ? bankhome::shown(target) : std::string());
     return bankcheck::exitStatus(diagnostics);
 }

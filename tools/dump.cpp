@@ -81,8 +81,7 @@ int dump(Arguments arguments) {
 
     // One file at a time: a bank's entries may run to millions.
     if (json)
-        std::cout << "{\"directory\": " << jsonString(quizra::programDirectory())
-                  << ", \"files\": [";
+        std::cout << "{\"directory\": " << jsonString(quizra::bankDirectory()) << ", \"files\": [";
     for (int i = 0; i < modMain::QuestionCount; ++i) {
         if (json)
             printJson(readQuestionFile(i), i == 0);

@@ -90,7 +90,7 @@ bool check::useBankDirectory(std::string_view directory, bool quiet) {
             std::cerr << "quizra-check: " << check::tr("reading ")
                       << terminalText(bankhome::shown(lookup.chosen->folder)) << " ("
                       << placeKind(lookup.chosen->kind) << ")\n";
-        quizra::setProgramDirectory(lookup.chosen->folder);
+        quizra::setBankDirectory(lookup.chosen->folder);
         return true;
     }
     const std::string path(directory);
@@ -100,7 +100,7 @@ bool check::useBankDirectory(std::string_view directory, bool quiet) {
                   << '\n';
         return false;
     }
-    quizra::setProgramDirectory(path);
+    quizra::setBankDirectory(path);
     return true;
 }
 

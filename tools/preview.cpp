@@ -90,8 +90,7 @@ std::size_t spreadsheetRow(std::string_view bytes, const quizra::ProfileLine &he
 // A question file and where each of its entries lies in it; nothing rendered yet.
 PreviewFile readPreviewFile(int index) {
     PreviewFile preview{bankread::readQuestionFile(index), {}};
-    const quizra::FileBytes bytes =
-        quizra::readFileIn(quizra::programDirectory(), preview.file.name);
+    const quizra::FileBytes bytes = quizra::readFileIn(quizra::bankDirectory(), preview.file.name);
     const bankcheck::ProfileIndex profile(bytes.bytes);
     const auto &sections = profile.sections();
     for (const bankread::Entry &entry : preview.file.entries) {
@@ -196,7 +195,7 @@ int preview(Arguments arguments) {
     if (!output.problem().empty()) return failed(output.problem());
 
     OffscreenExam exam;
-    const std::string folder = quizra::programDirectory();
+    const std::string folder = quizra::bankDirectory();
     const std::vector<bankcheck::Diagnostic> diagnostics = bankcheck::checkBank(
         folder, bankcheck::QtPictureLoader(folder), bankcheck::QtChoiceMeter(exam.window()));
     std::vector<PreviewFile> files;

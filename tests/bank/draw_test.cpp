@@ -31,7 +31,7 @@ protected:
     void SetUp() override {
         for (int n = 1; n <= 50; ++n)
             writeFile(n, "ALL=1", entry(n, "SEC1"));
-        quizra::setProgramDirectory(bank.str());
+        quizra::setBankDirectory(bank.str());
         feed({});
     }
     void TearDown() override { quizra::setRandomSource({}); }

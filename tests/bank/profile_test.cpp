@@ -102,7 +102,7 @@ const Read GoldenReads[] = {
 class GoldenFile : public testing::TestWithParam<Read> {};
 
 TEST_P(GoldenFile, ReadsTheExpectedValue) {
-    quizra::setProgramDirectory(QUIZRA_PROFILES_DIR);
+    quizra::setBankDirectory(QUIZRA_PROFILES_DIR);
     const Read &read = GetParam();
     std::string value = "previous";
     EXPECT_TRUE(IniModule::GetIniString(read.key, read.section, read.file, value));
@@ -194,7 +194,7 @@ TEST(ProfileScanner, FindsEveryLineEndWhateverItsPlaceInTheFile) {
 TEST(GetIniString, TakesAFileWhoseNameDiffersOnlyInCase) {
     TempDir dir;
     dir.write("toi1.ini", "[COUNT]\r\nALL=3\r\n");
-    quizra::setProgramDirectory(dir.str());
+    quizra::setBankDirectory(dir.str());
     std::string value;
     EXPECT_TRUE(IniModule::GetIniString("ALL", "COUNT", "TOI1.ini", value));
     EXPECT_EQ(value, "3");
@@ -204,7 +204,7 @@ TEST(GetIniString, PrefersTheExactNameAndRefusesToGuessBetweenTwo) {
     TempDir dir;
     dir.write("Toi1.ini", "[COUNT]\r\nALL=1\r\n");
     dir.write("toi1.ini", "[COUNT]\r\nALL=2\r\n");
-    quizra::setProgramDirectory(dir.str());
+    quizra::setBankDirectory(dir.str());
     std::string value;
     EXPECT_TRUE(IniModule::GetIniString("ALL", "COUNT", "toi1.ini", value));
     EXPECT_EQ(value, "2");
@@ -215,7 +215,7 @@ TEST(GetIniString, PrefersTheExactNameAndRefusesToGuessBetweenTwo) {
 
 TEST(GetIniString, ReadsTheFileAnewOnEveryCall) {
     TempDir dir;
-    quizra::setProgramDirectory(dir.str());
+    quizra::setBankDirectory(dir.str());
     std::string value;
     dir.write("TOI1.ini", "[COUNT]\r\nALL=1\r\n");
     IniModule::GetIniString("ALL", "COUNT", "TOI1.ini", value);
@@ -227,7 +227,7 @@ TEST(GetIniString, ReadsTheFileAnewOnEveryCall) {
 TEST(GetIniString, AnUnreadableFileFailsAndLeavesTheValue) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "TOI1.ini");
-    quizra::setProgramDirectory(dir.str());
+    quizra::setBankDirectory(dir.str());
     std::string value = "previous";
     EXPECT_FALSE(IniModule::GetIniString("ALL", "COUNT", "TOI1.ini", value));
     EXPECT_EQ(value, "previous");

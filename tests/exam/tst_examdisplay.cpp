@@ -28,7 +28,7 @@ class ExamDisplay : public QObject {
 
 private slots:
     void initTestCase() {
-        quizra::setProgramDirectory(dir.path().toStdString());
+        quizra::setBankDirectory(dir.path().toStdString());
         QImage rgb(37, 23, QImage::Format_RGB32);
         rgb.fill(Qt::blue);
         QVERIFY(rgb.save(dir.filePath("p.png")) && rgb.save(dir.filePath("p.jpg")));

@@ -83,7 +83,7 @@ private slots:
     void cleanup() {
         quizra::setRandomSource({});
         quizra::setClock({});
-        quizra::setProgramDirectory({});
+        quizra::setBankDirectory({});
     }
 
     void programSurvives_data() {
@@ -104,7 +104,7 @@ private slots:
             QSKIP("permission bits do not stop this user from reading (running as root?)");
 
         ProgramSeams seams;
-        quizra::setProgramDirectory(bank.string());
+        quizra::setBankDirectory(bank.string());
         quizra::setRandomSource([r = c.r] { return r; });
         quizra::setClock([] { return 45000.5; });
         sheet::click(Forms::frmMenu().Show().cmd1);

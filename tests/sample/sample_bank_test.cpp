@@ -45,7 +45,7 @@ std::string fileBytes(const std::string &path) {
 
 class SampleBank : public ::testing::Test {
 protected:
-    void SetUp() override { quizra::setProgramDirectory(SampleDir); }
+    void SetUp() override { quizra::setBankDirectory(SampleDir); }
 };
 
 TEST_F(SampleBank, FilesAreCleanCp932WithCrlfAndNoStrayLines) {

@@ -9,8 +9,8 @@
 // A question bank in a temporary folder that the program reads as its own directory.
 class QuestionBank {
 public:
-    QuestionBank() { quizra::setProgramDirectory(dir_.path().toStdString()); }
-    ~QuestionBank() { quizra::setProgramDirectory({}); }
+    QuestionBank() { quizra::setBankDirectory(dir_.path().toStdString()); }
+    ~QuestionBank() { quizra::setBankDirectory({}); }
     QuestionBank(const QuestionBank &) = delete;
     QuestionBank &operator=(const QuestionBank &) = delete;
 

@@ -37,7 +37,7 @@ std::string cp932(const std::string &utf8) {
 }
 
 std::vector<bankread::QuestionFile> readBank(const std::string &directory) {
-    quizra::setProgramDirectory(directory);
+    quizra::setBankDirectory(directory);
     std::vector<bankread::QuestionFile> files;
     for (int i = 0; i < 50; ++i)
         files.push_back(bankread::readQuestionFile(i));

@@ -117,7 +117,7 @@ bool isNumberKey(std::string_view key) {
 
 QuestionFile readQuestionFile(int index) {
     const std::string name = modMain::questionFileName(index);
-    return readWith(name, [&] { return quizra::readFileIn(quizra::programDirectory(), name); });
+    return readWith(name, [&] { return quizra::readFileIn(quizra::bankDirectory(), name); });
 }
 
 QuestionFile readQuestionBytes(const std::string &name, std::string_view bytes) {

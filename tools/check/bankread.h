@@ -38,7 +38,7 @@ inline constexpr const char *EntryKeys[] = {"bun",  "ans1", "ans2", "ans3",
 // "ans" and "type" are numbers; the other keys are texts.
 bool isNumberKey(std::string_view key);
 
-// Question file index (0 for TOI1.ini) of the bank in the program's directory, read in time
+// Question file index (0 for TOI1.ini) of the bank in the bank folder (bankDirectory), read in time
 // linear in the file's size.
 QuestionFile readQuestionFile(int index);
 

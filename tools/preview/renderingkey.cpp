@@ -32,7 +32,7 @@ std::string renderingKey(std::string_view renderer, std::int16_t index, const Mo
            << question.ans4 << question.ans << question.bmp << question.type;
     // The file the exam window would load: a name that climbs out of the bank loads none.
     if (!question.bmp.empty() && quizra::staysInside(question.bmp)) {
-        const std::string path = quizra::resolvePath(quizra::programDirectory(), question.bmp);
+        const std::string path = quizra::resolvePath(quizra::bankDirectory(), question.bmp);
         struct stat info;
         if (stat(path.c_str(), &info) == 0)
             digest << path << info.st_size << info.st_mtim.tv_sec << info.st_mtim.tv_nsec

@@ -26,7 +26,7 @@ std::string without(std::string_view text, char c) {
 
 BankDiff diffBank(const std::string &directory, const Build &built) {
     BankDiff diff;
-    quizra::setProgramDirectory(directory);
+    quizra::setBankDirectory(directory);
     for (std::size_t f = 0; f < built.files.size(); ++f) {
         const bankread::QuestionFile before = bankread::readQuestionFile(static_cast<int>(f));
         const bankread::QuestionFile after =
