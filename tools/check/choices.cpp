@@ -8,6 +8,7 @@ namespace bankcheck {
 
 void ChoiceMeter::runOnThreads(const std::function<void()> &work, unsigned threads) const {
     std::vector<std::jthread> helpers;
+    helpers.reserve(threads);
     try {
         while (helpers.size() + 1 < threads)
             helpers.emplace_back(work);

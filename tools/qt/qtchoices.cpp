@@ -54,15 +54,15 @@ std::array<ChoiceWidth, 4> QtChoiceMeter::measure(const std::array<std::string, 
 
 int QtChoiceMeter::layOut(std::size_t k, const std::string &text) const {
     int width = 0;
-    const auto measure = [&] {
+    const auto layOutHere = [&] {
         QRadioButton &choice = window_.Option1(static_cast<long>(k));
         choice.setText(frmSiken::choiceCaption(static_cast<int>(k), text));
         width = choice.sizeHint().width();
     };
     if (QThread::currentThread() == window_.thread())
-        measure();
+        layOutHere();
     else
-        QMetaObject::invokeMethod(&window_, measure, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(&window_, layOutHere, Qt::BlockingQueuedConnection);
     return width;
 }
 
@@ -76,21 +76,18 @@ void QtChoiceMeter::runOnThreads(const std::function<void()> &work, unsigned thr
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     };
     std::vector<std::jthread> threadsRunning;
-    try {
-        while (threadsRunning.size() < threads) {
-            ++running;
-            try {
-                threadsRunning.emplace_back([&] {
-                    work();
-                    finished();
-                });
-            } catch (...) {
-                --running;
-                throw;
-            }
+    threadsRunning.reserve(threads);
+    while (threadsRunning.size() < threads) {
+        ++running;
+        try {
+            threadsRunning.emplace_back([&] {
+                work();
+                finished();
+            });
+        } catch (const std::system_error &) {
+            --running; // fewer threads than asked for: those there are share the work
+            break;
         }
-    } catch (const std::system_error &) {
-        // Fewer threads than asked for: those there are share the work.
     }
     if (threadsRunning.empty()) work();
     finished();
