@@ -1,12 +1,15 @@
 #include "frmMenu.h"
 
 #include "app/bankfolder.h"
+#include "app/fontwarmup.h"
 #include "app/forms.h"
 #include "bank/clock.h"
 #include "bank/modMain.h"
 #include "bank/random.h"
 #include "exam/frmSiken.h"
 #include "twips.h"
+
+#include <QTimer>
 
 frmMenu::frmMenu() : Form(5475, 3090, Border::FixedSingle) {
     Label1 = new QLabel(QStringLiteral("Quizra 模擬試験"), this);
@@ -38,6 +41,13 @@ frmMenu::frmMenu() : Form(5475, 3090, Border::FixedSingle) {
 
 void frmMenu::Form_Load() {
     quizra::Randomize(quizra::TimeOfDay());
+}
+
+// Once the menu shows, and not before it, the fonts of the exam window are made ready while the
+// candidate reads the menu.
+void frmMenu::paintEvent(QPaintEvent *event) {
+    Form::paintEvent(event);
+    QTimer::singleShot(0, &warmUpWindowFont);
 }
 
 void frmMenu::cmd1_Click() {

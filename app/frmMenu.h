@@ -23,4 +23,5 @@ public:
 
 protected:
     void Form_Load() override;
+    void paintEvent(QPaintEvent *event) override;
 };
