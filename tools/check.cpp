@@ -78,18 +78,19 @@ int check(Arguments arguments) {
     if (!sheet && spreadsheet::interruptedBuildIn(target)) recoverInterruptedBuild(target);
 
     const OffscreenExam exam; // the choices measured as the exam window shows them
-    const std::vector<bankcheck::Diagnostic> diagnostics =
-        sheet ? checkSpreadsheet(target, exam)
+    const std::size_t perFile = json || all ? SIZE_MAX : bankcheck::ShownPerFile;
+    const bankcheck::BankFindings found =
+        sheet ? bankcheck::BankFindings{checkSpreadsheet(target, exam), {}}
               : bankcheck::checkBank(target, bankcheck::QtPictureLoader(target),
-                                     bankcheck::QtChoiceMeter(exam.window()));
+                                     bankcheck::QtChoiceMeter(exam.window()), perFile);
     const int files = sheet ? 1 : modMain::QuestionCount;
     if (json)
-        bankcheck::printJson(std::cout, diagnostics, files);
+        bankcheck::printJson(std::cout, found.listed, files);
     else
-        bankcheck::printText(std::cout, diagnostics, files,
-                             all ? SIZE_MAX : bankcheck::ShownPerFile,
-                             directory.empty() ? bankhome::shown(target) : std::string());
-    return bankcheck::exitStatus(diagnostics);
+        bankcheck::printText(std::cout, found.listed, files, perFile,
+                             directory.empty() ? bankhome::shown(target) : std::string(),
+                             found.unlisted);
+    return bankcheck::exitStatus(found.listed, found.unlisted);
 }
 
 } // namespace check

@@ -196,8 +196,10 @@ int preview(Arguments arguments) {
 
     OffscreenExam exam;
     const std::string folder = quizra::bankDirectory();
-    const std::vector<bankcheck::Diagnostic> diagnostics = bankcheck::checkBank(
-        folder, bankcheck::QtPictureLoader(folder), bankcheck::QtChoiceMeter(exam.window()));
+    const std::vector<bankcheck::Diagnostic> diagnostics =
+        bankcheck::checkBank(folder, bankcheck::QtPictureLoader(folder),
+                             bankcheck::QtChoiceMeter(exam.window()))
+            .listed;
     std::vector<PreviewFile> files;
     for (int i = 0; i < modMain::QuestionCount; ++i)
         files.push_back(readPreviewFile(i));

@@ -28,7 +28,8 @@ protected:
     }
     std::vector<bankcheck::Diagnostic> check() const {
         return bankcheck::checkBank(bank_.string(), bankcheck::QtPictureLoader(bank_.string()),
-                                    FakeChoices());
+                                    FakeChoices())
+            .listed;
     }
 
     fs::path root_, bank_;

@@ -31,7 +31,8 @@ protected:
     }
     std::vector<bankcheck::Diagnostic> check() const {
         return bankcheck::checkBank(bank.str(), bankcheck::QtPictureLoader(bank.str()),
-                                    FakeChoices());
+                                    FakeChoices())
+            .listed;
     }
     void remove(const std::string &name) const { std::filesystem::remove(bank.path() / name); }
     TempDir bank;

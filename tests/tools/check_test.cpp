@@ -126,9 +126,11 @@ TEST_F(CheckCommand, TextShowsTwentyProblemsAFileUnlessAskedForAllAndEscapesCont
     const Outcome got = run(check("check " + bank.str()));
     EXPECT_NE(got.out.find("TOI2.ini:18: warning: [s\\x1b[2J17] is never read"), std::string::npos);
     EXPECT_NE(got.out.find("(control characters shown as \\xNN)\n"
-                           "… and 7 more in TOI2.ini (--all shows them)\n50 files checked"),
+                           "… and 7 more in TOI2.ini (--all shows them)\n"
+                           "50 files checked: 2 errors, 25 warnings\n"),
               std::string::npos)
         << got.out;
+    EXPECT_EQ(got.status, 2);
     const Outcome all = run(check("check --all " + bank.str()));
     EXPECT_NE(all.out.find("TOI2.ini:25: warning"), std::string::npos);
     EXPECT_EQ(all.out.find('\x1b'), std::string::npos);

@@ -130,13 +130,32 @@ std::vector<Diagnostic> checkBankFile(const std::string &directory, int index,
     return diagnostics;
 }
 
-std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures,
-                                  const ChoiceMeter &choices) {
+namespace {
+
+// One file's findings as a report lists them: the first listedPerFile, the rest counted.
+BankFindings listed(std::vector<Diagnostic> diagnostics, std::size_t listedPerFile) {
+    BankFindings findings;
+    if (diagnostics.size() > listedPerFile) {
+        Unlisted &more = findings.unlisted.emplace_back();
+        more.file = diagnostics[listedPerFile].file;
+        for (auto d = diagnostics.begin() + static_cast<std::ptrdiff_t>(listedPerFile);
+             d != diagnostics.end(); ++d)
+            ++(d->severity == Severity::Error ? more.errors : more.warnings);
+        diagnostics.resize(listedPerFile);
+    }
+    findings.listed = std::move(diagnostics);
+    return findings;
+}
+
+} // namespace
+
+BankFindings checkBank(const std::string &directory, const PictureLoader &pictures,
+                       const ChoiceMeter &choices, std::size_t listedPerFile) {
     // The files are checked on one thread per core, each file whole by one thread. What is found
     // joins the result in file order as soon as the files before it are done, so that a bank of a
     // million warnings is not held twice.
-    std::vector<Diagnostic> diagnostics;
-    std::array<std::optional<std::vector<Diagnostic>>, modMain::QuestionCount> done;
+    BankFindings result;
+    std::array<std::optional<BankFindings>, modMain::QuestionCount> done;
     std::size_t joined = 0;
     std::mutex joining;
     std::exception_ptr failure; // what the calling thread raises once the threads are done
@@ -144,12 +163,15 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
     const auto checkFiles = [&] {
         try {
             for (int i; (i = next++) < modMain::QuestionCount;) {
-                std::vector<Diagnostic> found = checkBankFile(directory, i, pictures, choices);
+                BankFindings found =
+                    listed(checkBankFile(directory, i, pictures, choices), listedPerFile);
                 const std::lock_guard lock(joining);
                 done[static_cast<std::size_t>(i)] = std::move(found);
                 for (; joined < done.size() && done[joined]; ++joined) {
-                    std::move(done[joined]->begin(), done[joined]->end(),
-                              std::back_inserter(diagnostics));
+                    std::move(done[joined]->listed.begin(), done[joined]->listed.end(),
+                              std::back_inserter(result.listed));
+                    std::move(done[joined]->unlisted.begin(), done[joined]->unlisted.end(),
+                              std::back_inserter(result.unlisted));
                     done[joined].reset();
                 }
             }
@@ -160,18 +182,22 @@ std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoa
     };
     choices.runOnThreads(checkFiles, std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
     if (failure) std::rethrow_exception(failure);
-    return diagnostics;
+    return result;
 }
 
-std::size_t countOf(const std::vector<Diagnostic> &diagnostics, Severity severity) {
-    return static_cast<std::size_t>(
+std::size_t countOf(const std::vector<Diagnostic> &diagnostics, Severity severity,
+                    const std::vector<Unlisted> &unlisted) {
+    std::size_t count = static_cast<std::size_t>(
         std::count_if(diagnostics.begin(), diagnostics.end(),
                       [&](const Diagnostic &d) { return d.severity == severity; }));
+    for (const Unlisted &more : unlisted)
+        count += severity == Severity::Error ? more.errors : more.warnings;
+    return count;
 }
 
-int exitStatus(const std::vector<Diagnostic> &diagnostics) {
-    if (countOf(diagnostics, Severity::Error) > 0) return 2;
-    return diagnostics.empty() ? 0 : 1;
+int exitStatus(const std::vector<Diagnostic> &diagnostics, const std::vector<Unlisted> &unlisted) {
+    if (countOf(diagnostics, Severity::Error, unlisted) > 0) return 2;
+    return diagnostics.empty() && unlisted.empty() ? 0 : 1;
 }
 
 } // namespace bankcheck

@@ -4,6 +4,7 @@
 #include "diagnostic.h"
 #include "pictures.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,14 +22,25 @@ std::vector<Diagnostic> checkQuestionFile(std::string_view name, std::string_vie
 std::vector<Diagnostic> checkBankFile(const std::string &directory, int index,
                                       const PictureLoader &pictures, const ChoiceMeter &choices);
 
-// Every problem of the bank in directory: checkBankFile of TOI1.ini to TOI50.ini, in that order.
-std::vector<Diagnostic> checkBank(const std::string &directory, const PictureLoader &pictures,
-                                  const ChoiceMeter &choices);
+// What the check of a bank found: its diagnostics in file and line order, at most a number of
+// each file, and how many more each file has. A report that lists 20 a file thus takes no more
+// memory for a bank of a million warnings than for a clean one.
+struct BankFindings {
+    std::vector<Diagnostic> listed;
+    std::vector<Unlisted> unlisted; // in file order, the files with more than are listed
+};
 
-// The number of diagnostics of a severity.
-std::size_t countOf(const std::vector<Diagnostic> &diagnostics, Severity severity);
+// Every problem of the bank in directory: checkBankFile of TOI1.ini to TOI50.ini, in that order,
+// the first listedPerFile of each file listed.
+BankFindings checkBank(const std::string &directory, const PictureLoader &pictures,
+                       const ChoiceMeter &choices, std::size_t listedPerFile = SIZE_MAX);
+
+// The number of diagnostics of a severity, listed or not.
+std::size_t countOf(const std::vector<Diagnostic> &diagnostics, Severity severity,
+                    const std::vector<Unlisted> &unlisted = {});
 
 // The checker's exit status: 0 when clean, 1 with warnings only, 2 with errors.
-int exitStatus(const std::vector<Diagnostic> &diagnostics);
+int exitStatus(const std::vector<Diagnostic> &diagnostics,
+               const std::vector<Unlisted> &unlisted = {});
 
 } // namespace bankcheck

@@ -17,6 +17,12 @@ struct Diagnostic {
     std::size_t column = 0; // 1-based; 0 when the problem concerns the whole line
 };
 
+// The diagnostics of one file beyond those a report lists: only counted.
+struct Unlisted {
+    std::string file;
+    std::size_t errors = 0, warnings = 0;
+};
+
 // Collects the diagnostics of one file.
 class Findings {
 public:

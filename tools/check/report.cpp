@@ -20,9 +20,14 @@ std::string counted(std::size_t count, const std::string &one, const std::string
 } // namespace
 
 void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnostics,
-                      std::size_t perFile) {
+                      std::size_t perFile, const std::vector<Unlisted> &unlisted) {
     std::size_t shown = 0, hidden = 0;
+    auto more = unlisted.begin(); // in file order, as the diagnostics are
     const auto endOfFile = [&](const std::string &file) {
+        if (more != unlisted.end() && more->file == file) {
+            hidden += more->errors + more->warnings;
+            ++more;
+        }
         if (hidden > 0)
             out << check::tr("… and ") << hidden << check::tr(" more in ")
                 << check::terminalText(file) << check::tr(" (--all shows them)") << '\n';
@@ -45,14 +50,16 @@ void printDiagnostics(std::ostream &out, const std::vector<Diagnostic> &diagnost
 }
 
 void printText(std::ostream &out, const std::vector<Diagnostic> &diagnostics, int files,
-               std::size_t perFile, const std::string &folder) {
-    printDiagnostics(out, diagnostics, perFile);
+               std::size_t perFile, const std::string &folder,
+               const std::vector<Unlisted> &unlisted) {
+    printDiagnostics(out, diagnostics, perFile, unlisted);
     out << counted(static_cast<std::size_t>(files), check::tr("file"), check::tr("files"))
         << (folder.empty() ? std::string(check::tr(" checked: "))
                            : check::tr(" checked in ") + check::terminalText(folder) + ": ")
-        << counted(countOf(diagnostics, Severity::Error), check::tr("error"), check::tr("errors"))
+        << counted(countOf(diagnostics, Severity::Error, unlisted), check::tr("error"),
+                   check::tr("errors"))
         << ", "
-        << counted(countOf(diagnostics, Severity::Warning), check::tr("warning"),
+        << counted(countOf(diagnostics, Severity::Warning, unlisted), check::tr("warning"),
                    check::tr("warnings"))
         << '\n';
 }
