@@ -336,6 +336,10 @@ bool ProfileScanner::next(ProfileLine &line, Detail detail) {
 
 bool sameName(std::string_view stored, std::string_view wanted) {
     if (stored.size() != wanted.size()) return false;
+    if (stored == wanted) return true;
+    // Names such as ans1 .. ans4 differ in their last byte, which folds alike in names that are
+    // the same: a trail byte is equal, an ASCII letter equal once lowered.
+    if (!stored.empty() && lowerAscii(stored.back()) != lowerAscii(wanted.back())) return false;
     for (std::size_t i = 0; i < stored.size();) {
         if (charLength(stored, i) == 2) {
             if (stored[i] != wanted[i] || stored[i + 1] != wanted[i + 1]) return false;
