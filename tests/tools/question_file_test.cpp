@@ -168,6 +168,10 @@ const Case Cases[] = {
     {"ControlCharactersInAValue",
      entryWith("bun=\x1b[2J\x1b]0;t\x07\n" + Choices + "ans=1\n"),
      {{4, W, "value holds control characters (\\x1b \\x07)"}}},
+    {"ControlCharactersAmongDoubleByteText", // one among the first eight bytes, one after them
+     entryWith("bun=問題\x1bあああ\x01\n" + Choices + "ans=1\n"),
+     {{4, W, "value holds control characters (\\x1b \\x01)"}}},
+    {"TabsAreText", entryWith("bun=\tq\tq\tq\tq\tq\n" + Choices + "ans=1\n"), {}},
     {"TypeOneIsFine", oneEntry("type=1\n"), {}},
     {"TypeEmptyIsFine", oneEntry("type=\n"), {}},
     {"TypeOtherThanZeroOrOne",

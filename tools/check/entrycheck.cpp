@@ -9,6 +9,8 @@
 #include "translation.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace bankcheck {
 namespace {
@@ -57,9 +59,29 @@ void checkLength(const ProfileLine &key, Findings &findings) {
                                      check::tr(", ending with '") + tail(shown(read)) + "'");
 }
 
+// False when no byte of value is below 0x20 or 0x7F, looked at eight bytes at a time: nearly
+// every value is such, and a byte at a time cost a tenth of a large bank's check. A tab is let
+// through, to be passed over byte by byte.
+bool mayHoldControls(std::string_view value) {
+    constexpr std::uint64_t Ones = 0x0101010101010101, Highs = 0x8080808080808080;
+    const auto hasByteBelow = [&](std::uint64_t word, std::uint64_t limit) {
+        return ((word - Ones * limit) & ~word & Highs) != 0;
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= value.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, value.data() + i, 8);
+        if (hasByteBelow(word, 0x20) || hasByteBelow(word ^ Ones * 0x7F, 1)) return true;
+    }
+    for (; i < value.size(); ++i)
+        if (static_cast<unsigned char>(value[i]) < 0x20 || value[i] == 0x7F) return true;
+    return false;
+}
+
 // Warns when the value of key holds control characters: they come from a bad conversion or a
 // paste, never from text a candidate can read.
 void checkControls(const ProfileLine &key, Findings &findings) {
+    if (!mayHoldControls(ProfileIndex::value(key))) return;
     std::string found;
     for (const char c : ProfileIndex::value(key)) {
         const auto b = static_cast<unsigned char>(c);
