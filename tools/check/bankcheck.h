@@ -23,11 +23,11 @@ std::vector<Diagnostic> checkBankFile(const std::string &directory, int index,
                                       const PictureLoader &pictures, const ChoiceMeter &choices);
 
 // What the check of a bank found: its diagnostics in file and line order, at most a number of
-// each file, and how many more each file has. A report that lists 20 a file thus takes no more
-// memory for a bank of a million warnings than for a clean one.
+// each file, and how many more each file has. A report that lists 20 a file thus holds 20 a
+// file, not every message of a bank of a million warnings.
 struct BankFindings {
     std::vector<Diagnostic> listed;
-    std::vector<Unlisted> unlisted; // in file order, the files with more than are listed
+    std::vector<Unlisted> unlisted; // in file order; only the files that have more than listed
 };
 
 // Every problem of the bank in directory: checkBankFile of TOI1.ini to TOI50.ini, in that order,
