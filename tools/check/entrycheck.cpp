@@ -81,9 +81,10 @@ bool mayHoldControls(std::string_view value) {
 // Warns when the value of key holds control characters: they come from a bad conversion or a
 // paste, never from text a candidate can read.
 void checkControls(const ProfileLine &key, Findings &findings) {
-    if (!mayHoldControls(ProfileIndex::value(key))) return;
+    const std::string_view value = ProfileIndex::value(key);
+    if (!mayHoldControls(value)) return;
     std::string found;
-    for (const char c : ProfileIndex::value(key)) {
+    for (const char c : value) {
         const auto b = static_cast<unsigned char>(c);
         if ((b >= 0x20 || b == '\t') && b != 0x7F) continue;
         const std::string escaped = check::terminalText(std::string(1, c));
